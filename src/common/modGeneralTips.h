@@ -1,0 +1,30 @@
+#pragma once
+// Unit conversion, profile reading, paths, text selection and rectangle arithmetic shared by the forms.
+#include <windows.h>
+
+#include <string>
+
+namespace dokkle::modGeneralTips {
+
+float TwipsPerPixelX();
+float TwipsPerPixelY();
+
+// One value of a profile file: at most 255 characters; Default when the file, section or key is missing.
+std::wstring GetIniString(const std::wstring& Section, const std::wstring& Key, const std::wstring& Default,
+                          const std::wstring& FileName);
+
+// The full path of the running executable.
+std::wstring ExecutablePath();
+// The executable's folder, always ending in a backslash.
+std::wstring AppPath();
+// The settings file: the executable's base name plus ".ini", beside it.
+std::wstring IniFilePath();
+
+// Selects the whole text of an edit control.
+void SelectAllText(HWND Target);
+
+inline LONG RectWidth(const RECT& rect) noexcept { return rect.right - rect.left; }
+inline LONG RectHeight(const RECT& rect) noexcept { return rect.bottom - rect.top; }
+inline POINT MakePoint(LONG x, LONG y) noexcept { return POINT{x, y}; }
+
+}  // namespace dokkle::modGeneralTips

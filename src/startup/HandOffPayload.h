@@ -1,0 +1,16 @@
+#pragma once
+// The request a later launch sends the running copy: "CREATENEWPIN" as 24 bytes of UTF-16LE, no terminator.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace dokkle {
+
+inline constexpr size_t HandOffPayloadSize = 24;
+
+std::array<uint8_t, HandOffPayloadSize> CreateNewPinPayload() noexcept;
+
+// True only for exactly that text: no terminator, no trailing byte, nothing else counted in byteCount.
+bool IsCreateNewPinRequest(const void* data, size_t byteCount) noexcept;
+
+}  // namespace dokkle

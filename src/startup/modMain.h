@@ -1,0 +1,20 @@
+#pragma once
+// The program's start: one running copy, its main pin, and the hand-off from later launches.
+#include <string>
+
+namespace dokkle::modMain {
+
+// "Dokkle v1.2": the main pin's caption, by which a later launch finds the running copy.
+const std::wstring& MainTitle();
+std::wstring BuildMainTitle(const std::wstring& title, int major, int minor);
+
+// True while the main pin is being created; read and cleared by the pin's load step.
+extern bool CreatingMainPin;
+
+// Runs once per process. False when this launch has handed off to the running copy and must end.
+bool Main();
+
+// Makes a new pin and shows it; the pin owns itself from then on.
+void CreatePin();
+
+}  // namespace dokkle::modMain

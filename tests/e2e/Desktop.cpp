@@ -1,0 +1,115 @@
+#include "Desktop.h"
+
+namespace dokkle::e2e {
+namespace {
+
+INPUT MouseInput(DWORD flags, LONG x = 0, LONG y = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.dx = x;
+    input.mi.dy = y;
+    return input;
+}
+
+INPUT KeyInput(WORD virtualKey, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT AbsoluteMove(POINT point) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    // Absolute coordinates run 0..65535 over the screen; aim at the centre of the pixel.
+    const LONG x = static_cast<LONG>((point.x * 65536LL + 32768) / width);
+    const LONG y = static_cast<LONG>((point.y * 65536LL + 32768) / height);
+    return MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y);
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    PumpMessagesFor(30);
+}
+
+}  // namespace
+
+void PumpMessagesFor(int milliseconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (GetTickCount64() < end);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMilliseconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMilliseconds);
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= end) return false;
+        PumpMessagesFor(10);
+    }
+}
+
+void MoveMouseTo(POINT point) { Send({AbsoluteMove(point)}); }
+
+void LeftClickAt(POINT point, const std::vector<WORD>& heldKeys) {
+    MoveMouseTo(point);
+    // Wine drops an injected modifier as soon as the mouse moves: press, click and release in one go.
+    std::vector<INPUT> inputs;
+    for (WORD key : heldKeys) inputs.push_back(KeyInput(key, false));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+    for (WORD key : heldKeys) inputs.push_back(KeyInput(key, true));
+    Send(inputs);
+}
+
+void LeftDoubleClickAt(POINT point) {
+    MoveMouseTo(point);
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP), MouseInput(MOUSEEVENTF_LEFTDOWN),
+          MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void RightClickAt(POINT point) {
+    MoveMouseTo(point);
+    Send({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
+}
+
+void LeftPress() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN)}); }
+void LeftRelease() { Send({MouseInput(MOUSEEVENTF_LEFTUP)}); }
+
+void PressKey(WORD virtualKey) { Send({KeyInput(virtualKey, false), KeyInput(virtualKey, true)}); }
+
+POINT CursorPosition() {
+    POINT point{};
+    GetCursorPos(&point);
+    return point;
+}
+
+std::wstring TitleOf(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+RECT RectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool IsTopmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+}  // namespace dokkle::e2e

@@ -1,0 +1,30 @@
+#pragma once
+// What a user does and sees on the desktop, for the end-to-end tests: waiting for a state while
+// pumping messages, the mouse and keyboard through SendInput, and window facts read through Win32.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace dokkle::e2e {
+
+// Polls until the condition holds or the time is up; keeps this thread's windows answering meanwhile.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMilliseconds = 5000);
+void PumpMessagesFor(int milliseconds);
+
+void MoveMouseTo(POINT point);
+void LeftClickAt(POINT point, const std::vector<WORD>& heldKeys = {});
+void LeftDoubleClickAt(POINT point);
+void RightClickAt(POINT point);
+void LeftPress();
+void LeftRelease();
+void PressKey(WORD virtualKey);
+POINT CursorPosition();
+
+std::wstring TitleOf(HWND window);
+std::wstring ClassOf(HWND window);
+RECT RectOf(HWND window);
+bool IsTopmost(HWND window);
+
+}  // namespace dokkle::e2e

@@ -1,0 +1,206 @@
+// Launching Dokkle: one running copy, its main pin, the hand-off from later launches, and the end of
+// the process with its last pin.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "Desktop.h"
+#include "DokkleProcess.h"
+
+namespace dokkle::e2e {
+namespace {
+
+constexpr const wchar_t* MainTitle = L"Dokkle v1.2";
+constexpr const wchar_t* InstanceTitle = L"Dokkle v1.2 Instance";
+
+LRESULT SendCopyData(HWND window, const void* data, DWORD byteCount) {
+    COPYDATASTRUCT request{0, byteCount, const_cast<void*>(data)};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 5000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+void SendCreateNewPin(HWND window) {
+    static const wchar_t text[] = L"CREATENEWPIN";
+    SendCopyData(window, text, 24);
+}
+
+void ClosePin(HWND pin) { SendMessageTimeoutW(pin, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, nullptr); }
+
+class Startup : public ::testing::Test {
+protected:
+    std::wstring folder = DokkleProcess::NewSandbox();
+};
+
+TEST_F(Startup, TheFirstLaunchShowsOneTopmostLayeredPinWithoutCaptionOrTaskbarEntry) {
+    DokkleProcess dokkle(folder);
+    ASSERT_TRUE(dokkle.WaitForPinCount(1));
+    PumpMessagesFor(300);
+    ASSERT_EQ(dokkle.VisibleWindows().size(), 1u);
+
+    HWND pin = dokkle.VisibleWindows().front();
+    EXPECT_EQ(TitleOf(pin), MainTitle);
+    const LONG style = GetWindowLongW(pin, GWL_STYLE);
+    const LONG extendedStyle = GetWindowLongW(pin, GWL_EXSTYLE);
+    EXPECT_TRUE(extendedStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(extendedStyle & WS_EX_LAYERED);
+    EXPECT_TRUE(extendedStyle & WS_EX_TOOLWINDOW);  // what keeps it off the taskbar
+    EXPECT_FALSE(extendedStyle & WS_EX_APPWINDOW);
+    EXPECT_EQ(style & WS_CAPTION, 0);
+    EXPECT_EQ(style & WS_THICKFRAME, 0);
+    EXPECT_TRUE(style & WS_POPUP);
+}
+
+TEST_F(Startup, ASecondLaunchHandsOffAndEndsWithoutAWindowOfItsOwn) {
+    DokkleProcess first(folder);
+    ASSERT_TRUE(first.WaitForPinCount(1));
+
+    DokkleProcess second(folder);
+    bool secondShowedAWindow = false;
+    const ULONGLONG started = GetTickCount64();
+    ASSERT_TRUE(WaitUntil([&] {
+        secondShowedAWindow |= !second.VisibleWindows().empty();
+        return !second.IsRunning();
+    }, 5000));
+    EXPECT_LT(GetTickCount64() - started, 2000u);
+    EXPECT_FALSE(secondShowedAWindow);
+    EXPECT_EQ(second.ExitCode(), 0u);
+
+    ASSERT_TRUE(first.WaitForPinCount(2));
+    EXPECT_NE(first.PinTitled(MainTitle), nullptr);
+    EXPECT_NE(first.PinTitled(InstanceTitle), nullptr);
+}
+
+TEST_F(Startup, WithTheMainPinClosedALaterLaunchCreatesNothing) {
+    DokkleProcess first(folder);
+    ASSERT_TRUE(first.WaitForPinCount(1));
+    SendCreateNewPin(first.PinTitled(MainTitle));
+    ASSERT_TRUE(first.WaitForPinCount(2));
+
+    ClosePin(first.PinTitled(MainTitle));
+    ASSERT_TRUE(first.WaitForPinCount(1));
+    DokkleProcess later(folder);
+    EXPECT_TRUE(later.WaitForExit(5000));
+    PumpMessagesFor(300);
+    EXPECT_EQ(first.Pins().size(), 1u);
+    EXPECT_EQ(TitleOf(first.Pins().front()), InstanceTitle);
+}
+
+TEST_F(Startup, ASixthPinHasNoListenerButLaunchesStillReachTheMainPin) {
+    DokkleProcess dokkle(folder);
+    ASSERT_TRUE(dokkle.WaitForPinCount(1));
+    HWND mainPin = dokkle.PinTitled(MainTitle);
+    std::vector<HWND> pinsInOrder{mainPin};
+    for (size_t count = 2; count <= 6; ++count) {
+        SendCreateNewPin(mainPin);
+        ASSERT_TRUE(dokkle.WaitForPinCount(count));
+        for (HWND pin : dokkle.Pins()) {
+            if (std::find(pinsInOrder.begin(), pinsInOrder.end(), pin) == pinsInOrder.end()) pinsInOrder.push_back(pin);
+        }
+    }
+    ASSERT_EQ(pinsInOrder.size(), 6u);
+
+    // The sixth pin registered no listener: the request reaches its window but nobody acts on it.
+    SendCreateNewPin(pinsInOrder[5]);
+    PumpMessagesFor(300);
+    EXPECT_EQ(dokkle.Pins().size(), 6u);
+    // The second pin has one.
+    SendCreateNewPin(pinsInOrder[1]);
+    EXPECT_TRUE(dokkle.WaitForPinCount(7));
+
+    {
+        DokkleProcess launch(folder);
+        EXPECT_TRUE(launch.WaitForExit(5000));
+    }
+    EXPECT_TRUE(dokkle.WaitForPinCount(8));
+
+    // Once a registered pin has closed, the next new pin registers again.
+    ClosePin(pinsInOrder[1]);
+    ASSERT_TRUE(dokkle.WaitForPinCount(7));
+    const std::vector<HWND> before = dokkle.Pins();
+    SendCreateNewPin(mainPin);
+    ASSERT_TRUE(dokkle.WaitForPinCount(8));
+    HWND newest = nullptr;
+    for (HWND pin : dokkle.Pins()) {
+        if (std::find(before.begin(), before.end(), pin) == before.end()) newest = pin;
+    }
+    ASSERT_NE(newest, nullptr);
+    SendCreateNewPin(newest);
+    EXPECT_TRUE(dokkle.WaitForPinCount(9));
+}
+
+TEST_F(Startup, ClosingTheLastPinEndsTheProcess) {
+    DokkleProcess dokkle(folder);
+    ASSERT_TRUE(dokkle.WaitForPinCount(1));
+    SendCreateNewPin(dokkle.PinTitled(MainTitle));
+    ASSERT_TRUE(dokkle.WaitForPinCount(2));
+
+    ClosePin(dokkle.PinTitled(MainTitle));
+    ASSERT_TRUE(dokkle.WaitForPinCount(1));
+    PumpMessagesFor(200);
+    EXPECT_TRUE(dokkle.IsRunning());
+    ClosePin(dokkle.Pins().front());
+    EXPECT_TRUE(dokkle.WaitForExit(5000));
+    EXPECT_EQ(dokkle.ExitCode(), 0u);
+}
+
+TEST_F(Startup, AKilledCopyLeavesNothingThatBlocksTheNextLaunch) {
+    {
+        DokkleProcess killed(folder);
+        ASSERT_TRUE(killed.WaitForPinCount(1));
+        killed.Kill();
+    }
+    DokkleProcess next(folder);
+    EXPECT_TRUE(next.WaitForPinCount(1));
+    EXPECT_NE(next.PinTitled(MainTitle), nullptr);
+}
+
+TEST_F(Startup, ACopyOfTheProgramElsewhereRunsOnItsOwn) {
+    DokkleProcess first(folder);
+    ASSERT_TRUE(first.WaitForPinCount(1));
+    DokkleProcess elsewhere(DokkleProcess::NewSandbox());
+    EXPECT_TRUE(elsewhere.WaitForPinCount(1));
+    EXPECT_TRUE(elsewhere.IsRunning());
+}
+
+TEST_F(Startup, RequestsWithAnyOtherPayloadCreateNothing) {
+    DokkleProcess dokkle(folder);
+    ASSERT_TRUE(dokkle.WaitForPinCount(1));
+    HWND mainPin = dokkle.PinTitled(MainTitle);
+
+    static const wchar_t withTerminator[] = L"CREATENEWPIN";
+    SendCopyData(mainPin, withTerminator, sizeof(withTerminator));  // the NUL counted
+    SendCopyData(mainPin, withTerminator, 25);                      // an odd byte count
+    SendCopyData(mainPin, withTerminator, 22);
+    SendCopyData(mainPin, withTerminator, 0);
+    SendCopyData(mainPin, nullptr, 0);
+    SendCopyData(mainPin, L"createnewpin", 24);
+    SendCopyData(mainPin, "CREATENEWPIN", 12);
+    SendCopyData(mainPin, "CREATENEWPIN CREATENEWPI", 24);
+    SendMessageTimeoutW(mainPin, WM_COPYDATA, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    PumpMessagesFor(300);
+
+    EXPECT_TRUE(dokkle.IsRunning());
+    EXPECT_EQ(dokkle.Pins().size(), 1u);
+    SendCreateNewPin(mainPin);
+    EXPECT_TRUE(dokkle.WaitForPinCount(2));
+}
+
+TEST_F(Startup, AHungRunningCopyDoesNotKeepALaterLaunchWaiting) {
+    DokkleProcess first(folder);
+    ASSERT_TRUE(first.WaitForPinCount(1));
+    const DWORD threadId = GetWindowThreadProcessId(first.PinTitled(MainTitle), nullptr);
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, threadId);
+    ASSERT_NE(thread, nullptr);
+    ASSERT_NE(SuspendThread(thread), static_cast<DWORD>(-1));
+
+    DokkleProcess later(folder);
+    const bool ended = later.WaitForExit(15000);
+    ResumeThread(thread);
+    CloseHandle(thread);
+    EXPECT_TRUE(ended);
+}
+
+}  // namespace
+}  // namespace dokkle::e2e

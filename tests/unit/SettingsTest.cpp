@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "common/modGeneralTips.h"
+
+namespace dokkle {
+namespace {
+
+using modGeneralTips::GetIniString;
+
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t folder[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        path = std::wstring(folder) + L"dokkle-settings-test.ini";
+        DeleteFileW(path.c_str());
+    }
+    void TearDown() override { DeleteFileW(path.c_str()); }
+
+    void Write(const char* content) {
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, content, static_cast<DWORD>(strlen(content)), &written, nullptr);
+        CloseHandle(file);
+    }
+
+    std::wstring path;
+};
+
+TEST_F(Settings, AMissingFileSectionOrKeyGivesTheDefault) {
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"Standard Red.bmp", path), L"Standard Red.bmp");
+    Write("[Other]\r\nFileName=x.bmp\r\n[Design]\r\nName=y.bmp\r\n");
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"Standard Red.bmp", path), L"Standard Red.bmp");
+}
+
+TEST_F(Settings, SectionAndKeyMatchWithoutRegardToCaseAndAnEmptyValueIsEmpty) {
+    Write("[design]\r\nfilename=Blue.bmp\r\n");
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"default", path), L"Blue.bmp");
+    Write("[Design]\r\nFileName=\r\n");
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"default", path), L"");
+}
+
+TEST_F(Settings, ALongValueIsCutTo255Characters) {
+    const std::string value(300, 'a');
+    Write(("[Design]\r\nFileName=" + value + "\r\n").c_str());
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), std::wstring(255, L'a'));
+}
+
+TEST_F(Settings, AFileWrittenByTheProfileWriterHoldsOneSectionAndOneKey) {
+    WritePrivateProfileStringW(L"Design", L"FileName", L"Sky Blue.bmp", path.c_str());
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), L"Sky Blue.bmp");
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    char content[256] = {};
+    DWORD read = 0;
+    ReadFile(file, content, sizeof(content) - 1, &read, nullptr);
+    CloseHandle(file);
+    EXPECT_EQ(std::string(content, read), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
+}
+
+TEST(Paths, TheSettingsFileIsTheExecutablesBaseNameWithIniBesideIt) {
+    const std::wstring folder = modGeneralTips::AppPath();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), L'\\');
+    EXPECT_NE(folder.substr(0, folder.size() - 1).back(), L'\\');
+    EXPECT_EQ(modGeneralTips::IniFilePath(), folder + L"dokkle_unit_tests.ini");
+    EXPECT_EQ(modGeneralTips::ExecutablePath(), folder + L"dokkle_unit_tests.exe");
+}
+
+TEST(Twips, FifteenTwipsToThePixelAtNinetySixDotsPerInch) {
+    HDC screen = GetDC(nullptr);
+    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    EXPECT_FLOAT_EQ(modGeneralTips::TwipsPerPixelX(), 1440.0f / static_cast<float>(dotsPerInch));
+    EXPECT_FLOAT_EQ(modGeneralTips::TwipsPerPixelY(), modGeneralTips::TwipsPerPixelX());
+}
+
+}  // namespace
+}  // namespace dokkle
