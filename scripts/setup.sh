@@ -2,7 +2,7 @@
 # Installs what building and testing Dokkle needs on Debian 12, and nothing when it is all there.
 set -eu
 
-packages="g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth x11-utils
+packages="g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth x11-utils xcompmgr xdotool
   imagemagick fonts-ipafont-gothic googletest cmake ninja-build g++ clang libclang-rt-14-dev python3"
 
 missing=""

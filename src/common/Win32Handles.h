@@ -54,6 +54,15 @@ using unique_hpen = unique_any<HPEN, null_handle_traits<HPEN, ::DeleteObject>>;
 using unique_hmenu = unique_any<HMENU, null_handle_traits<HMENU, ::DestroyMenu>>;
 using unique_handle = unique_any<HANDLE, null_handle_traits<HANDLE, ::CloseHandle>>;
 
+template <auto CloseFunction>
+struct invalid_handle_traits {
+    static HANDLE Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE value) noexcept { CloseFunction(value); }
+};
+
+using unique_hfile = unique_any<HANDLE, invalid_handle_traits<::CloseHandle>>;
+using unique_hfind = unique_any<HANDLE, invalid_handle_traits<::FindClose>>;
+
 // A device context from GetDC, given back to its window with ReleaseDC.
 class unique_hdc_window {
 public:

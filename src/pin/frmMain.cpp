@@ -3,6 +3,7 @@
 #include "common/FormLifetime.h"
 #include "common/Rounding.h"
 #include "common/modGeneralTips.h"
+#include "pin/FollowStatistics.h"
 #include "startup/HandOff.h"
 #include "startup/modMain.h"
 
@@ -12,16 +13,19 @@ namespace {
 // The pin's size until its design is first drawn.
 constexpr int InitialWidthTwips = 345;
 constexpr int InitialHeightTwips = 360;
-constexpr UINT_PTR KickerTimerId = 1;
-constexpr UINT KickerIntervalMilliseconds = 100;
+constexpr UINT_PTR timKicker = 1;
+constexpr UINT timKickerInterval = 100;
 
 }  // namespace
 
 void frmMain::Create() {
     WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(windowClass.hInstance, L"PIN");
+    // The pin's own pointer while the mouse is over a pricked pin: a hand pointing up.
+    windowClass.hCursor = LoadCursorW(windowClass.hInstance, L"HAND");
     windowClass.lpszClassName = ClassName;
     RegisterWindowClass(windowClass);
 
@@ -35,14 +39,28 @@ void frmMain::Create() {
         delete pin;
         return;
     }
+    // A carried pin needs the foreground: only the foreground window's capture takes every mouse message.
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    static const UINT followCallsQuery = RegisterWindowMessageW(FollowStatistics::QueryMessageName);
+    if (message == followCallsQuery) return static_cast<LRESULT>(FollowStatistics::WindowPosCalls());
     switch (message) {
         case WM_CREATE: Form_Load(); return 0;
         case WM_DESTROY: Form_Unload(); return 0;
+        case WM_TIMER:
+            if (wParam == timKicker) timKicker_Timer();
+            return 0;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP: OnMouseMessage(message, wParam, lParam); return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
@@ -61,17 +79,44 @@ void frmMain::Form_Load() {
                                                   modGeneralTips::IniFilePath());
 
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetTimer(Window(), KickerTimerId, KickerIntervalMilliseconds, nullptr);
+    frmMenuInst = std::make_unique<frmMenu>(static_cast<frmMenu::Events&>(*this));
+    SetTimer(Window(), timKicker, timKickerInterval, nullptr);
+    PickUp();
 }
 
 void frmMain::Form_Unload() {
-    KillTimer(Window(), KickerTimerId);
+    KillTimer(Window(), timKicker);
     objMessageListener->EndHook();
     objMessageListener.reset();
+    Unprick();
+    frmMenuInst->Unload();
+    if (cursorHidden_) ShowCursorAgain();
 }
 
 void frmMain::Close() {
     if (!IsClosed()) DestroyWindow(Window());
+}
+
+RECT frmMain::WindowBounds() const {
+    RECT bounds{};
+    GetWindowRect(Window(), &bounds);
+    return bounds;
+}
+
+void frmMain::MoveTo(int32_t left, int32_t top) {
+    SetWindowPos(Window(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int32_t frmMain::PrickedPositionX() const {
+    const float twipsPerPixel = modGeneralTips::TwipsPerPixelX();
+    const double leftTwips = static_cast<double>(WindowBounds().left) * twipsPerPixel;
+    return RoundHalfEven(leftTwips / twipsPerPixel + CursorPositionX);
+}
+
+int32_t frmMain::PrickedPositionY() const {
+    const float twipsPerPixel = modGeneralTips::TwipsPerPixelY();
+    const double topTwips = static_cast<double>(WindowBounds().top) * twipsPerPixel;
+    return RoundHalfEven(topTwips / twipsPerPixel + CursorPositionY);
 }
 
 void frmMain::BeforeArrival(UINT, WPARAM, LPARAM) {}

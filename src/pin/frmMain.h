@@ -1,39 +1,100 @@
 #pragma once
-// A pin: a borderless, always-on-top layered window that hangs on the mouse cursor or is stuck into a
-// target window and follows it. It owns itself; closing its window ends it.
+// A pin: a borderless, always-on-top layered window that hangs on the mouse cursor (carried) or is
+// stuck into a target window (pricked) and follows it. It owns itself; closing its window ends it.
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "common/BaseWindow.h"
 #include "messaging/clsMessageListener.h"
+#include "pin/frmMenu.h"
 
 namespace dokkle {
 
-class frmMain final : public BaseWindow, private clsMessageListener::Events {
+class frmMain final : public BaseWindow, private clsMessageListener::Events, private frmMenu::Events {
 public:
     // Makes a new pin and shows it, modeless and unowned; the creator keeps no reference.
     static void Create();
 
     static constexpr const wchar_t* ClassName = L"DokklePin";
 
+    // The pin tip's screen position in pixels.
+    int32_t PrickedPositionX() const;
+    int32_t PrickedPositionY() const;
+
 private:
     frmMain() = default;
 
+    // Life of the window (frmMain.cpp).
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnWindowGone() override;
-
     void Form_Load();
     void Form_Unload();
     void Close();
+    RECT WindowBounds() const;
+    void MoveTo(int32_t left, int32_t top);
 
+    // The hand-off (frmMain.cpp).
     void BeforeArrival(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void AfterArrival(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void objMessageListener_AfterArrival(UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-    std::shared_ptr<clsMessageListener> objMessageListener;
+    // Following the target (frmMainFollow.cpp).
+    void timKicker_Timer();
+    void Unprick();
+
+    // The mouse: carrying and pricking (frmMainMouse.cpp).
+    void OnMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Form_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void Form_Click();
+    void Form_DblClick();
+    void PickUp();
+    void Drop();
+    void Prick(HWND hWnd, bool UseCursor);
+    void MoveOntoCursor();
+    void ShowCursorAgain();
+
+    // The look (frmMainDesign.cpp).
+    void ApplyDesign(const std::wstring& DesignFile);
+    void DrawPin(const std::wstring& BitmapPath, int32_t Opacity, int32_t StateRow);
+    std::wstring DesignPath(const std::wstring& DesignFile) const;
+
+    // The menu's events (frmMainMenu.cpp).
+    void frmMenuInst_mnuPopupInformationClick() override;
+    void frmMenuInst_mnuPopupVersionInfoClick() override;
+    void frmMenuInst_mnuPopupExitClick() override;
+    void frmMenuInst_MemoryPos() override;
+    void frmMenuInst_MemorySize() override;
+    void frmMenuInst_mnuPopupPrickableToChildWindowClick() override;
+    void frmMenuInst_DesignChanged(const std::wstring& NewDesign) override;
+    void frmMenuInst_mnuPopupSelectTargetClick() override;
+    void ShowPopupMenu();
+
+    bool IsPricked = false;
+    HWND hTarget = nullptr;
+    int32_t PrickedOffsetX = 0;
+    int32_t PrickedOffsetY = 0;
+    int32_t MemoryLeft = 0;
+    int32_t MemoryTop = 0;
+    int32_t MemoryWidth = 0;
+    int32_t MemoryHeight = 0;
     std::wstring DesignFileName;
+    int32_t CursorPositionX = 0;
+    int32_t CursorPositionY = 0;
+    float DownX = 0;
+    float DownY = 0;
+    int32_t LastShift = 0;
+    std::shared_ptr<clsMessageListener> objMessageListener;
+    std::unique_ptr<frmMenu> frmMenuInst;
+
+    // True between the cursor being hidden for carrying and shown again, so it is shown on every path.
+    bool cursorHidden_ = false;
+    // A click is a press and a release on the pin; the release that ends a double-click is no click.
+    bool leftPressedOnPin_ = false;
 };
 
 }  // namespace dokkle

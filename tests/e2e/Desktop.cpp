@@ -57,7 +57,11 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMilliseconds) 
     }
 }
 
-void MoveMouseTo(POINT point) { Send({AbsoluteMove(point)}); }
+void MoveMouseTo(POINT point) {
+    Send({AbsoluteMove(point)});
+    const POINT now = CursorPosition();
+    if (now.x != point.x || now.y != point.y) SetCursorPos(point.x, point.y);
+}
 
 void LeftClickAt(POINT point, const std::vector<WORD>& heldKeys) {
     MoveMouseTo(point);

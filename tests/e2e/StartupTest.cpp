@@ -30,6 +30,9 @@ void ClosePin(HWND pin) { SendMessageTimeoutW(pin, WM_CLOSE, 0, 0, SMTO_NORMAL, 
 
 class Startup : public ::testing::Test {
 protected:
+    // Every process a case starts is gone by the time it tears down.
+    void TearDown() override { RemoveFolder(folder); }
+
     std::wstring folder = DokkleProcess::NewSandbox();
 };
 

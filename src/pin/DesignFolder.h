@@ -1,0 +1,14 @@
+#pragma once
+// The designs in a folder: the names of its normal "*.bmp" files, in the order the system lists them.
+#include <string>
+#include <vector>
+
+namespace dokkle {
+
+// A folder that is missing or cannot be read lists nothing.
+std::vector<std::wstring> ListDesignFiles(const std::wstring& folder);
+
+// True for a name that ends in ".bmp", compared without regard to case.
+bool HasDesignExtension(const std::wstring& name);
+
+}  // namespace dokkle

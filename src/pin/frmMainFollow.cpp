@@ -1,0 +1,62 @@
+// The follow timer: a carried pin stays on the cursor, a pricked one on its target.
+#include "pin/FollowTick.h"
+#include "pin/FollowStatistics.h"
+#include "pin/frmMain.h"
+
+namespace dokkle {
+namespace {
+
+static_assert(WindowPosFlags::NoSize == SWP_NOSIZE && WindowPosFlags::NoMove == SWP_NOMOVE &&
+              WindowPosFlags::NoZOrder == SWP_NOZORDER && WindowPosFlags::NoActivate == SWP_NOACTIVATE);
+
+Rect ToRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+void frmMain::timKicker_Timer() {
+    if (!IsPricked) {
+        Form_MouseMove(0, 0, 0, 0);
+        return;
+    }
+    if (!IsWindow(hTarget)) {
+        Close();
+        return;
+    }
+
+    RECT target{};
+    GetWindowRect(hTarget, &target);
+    FollowState state{};
+    state.target = ToRect(target);
+    state.pin = ToRect(WindowBounds());
+    state.targetIsForeground = GetForegroundWindow() == hTarget;
+    state.fixPosition = frmMenuInst->Checked(frmMenu::mnuPopupRememberPos);
+    state.fixSize = frmMenuInst->Checked(frmMenu::mnuPopupRememberSize);
+    state.memoryLeft = MemoryLeft;
+    state.memoryTop = MemoryTop;
+    state.memoryWidth = MemoryWidth;
+    state.memoryHeight = MemoryHeight;
+    state.prickedOffsetX = PrickedOffsetX;
+    state.prickedOffsetY = PrickedOffsetY;
+
+    const FollowDecision decision = DecideFollowTick(state);
+    if (decision.targetCall) {
+        const WindowPosCall& call = *decision.targetCall;
+        SetWindowPos(hTarget, HWND_TOP, call.x, call.y, call.width, call.height, call.flags);
+        FollowStatistics::CountWindowPosCall();
+    }
+    PrickedOffsetX = decision.prickedOffsetX;
+    PrickedOffsetY = decision.prickedOffsetY;
+    if (decision.pinCall) {
+        const WindowPosCall& call = *decision.pinCall;
+        SetWindowPos(Window(), HWND_TOPMOST, call.x, call.y, 0, 0, call.flags);
+        FollowStatistics::CountWindowPosCall();
+    }
+}
+
+void frmMain::Unprick() {
+    if (!IsPricked) return;
+    SetWindowPos(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    IsPricked = false;
+}
+
+}  // namespace dokkle

@@ -1,0 +1,80 @@
+#include "render/PinImage.h"
+
+#include <vector>
+
+#include "common/Rounding.h"
+#include "common/Win32Handles.h"
+#include "common/modGDI.h"
+#include "common/modGeneralTips.h"
+#include "render/DesignFileCheck.h"
+#include "render/PinComposition.h"
+
+namespace dokkle {
+namespace {
+
+// Larger than any design the composition accepts; a bigger file is not read into memory at all.
+constexpr LONGLONG LargestDesignFileBytes = 80LL * 1024 * 1024;
+
+bool IsUsableDesignFileOnDisk(const std::wstring& path) {
+    unique_hfile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart > LargestDesignFileBytes) return false;
+    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return false;
+    return IsUsableDesignFile(bytes.data(), read);
+}
+
+// The file was checked before loading; what the system made of it is checked again before reading it.
+bool IsComposable(const BitmapHandle& design) {
+    const bool plainPixels = design.Compression() == BI_RGB ||
+                             (design.Compression() == BI_BITFIELDS && design.BitsPerPixel() == 32);
+    return design.GetHandle() && plainPixels &&
+           IsComposableDesign(design.Width(), design.Height(), design.BitsPerPixel());
+}
+
+}  // namespace
+
+BitmapHandle LoadDesignOrBuiltIn(const std::wstring& BitmapPath) {
+    BitmapHandle design;
+    // The file is checked first, so that a broken or hostile one is never handed to the loader.
+    if (IsUsableDesignFileOnDisk(BitmapPath)) design.LoadFromFile(BitmapPath, true);
+    if (!IsComposable(design)) {
+        design = BitmapHandle();
+        design.LoadFromResource(L"DEFAULT", true);
+    }
+    return design;
+}
+
+BitmapHandle ComposePinImage(const BitmapHandle& Source, int32_t StateRow) {
+    std::vector<uint8_t> sourceBytes;
+    Source.GetBytes(sourceBytes, nullptr);
+    const std::vector<uint8_t> pixels = ComposePinPixels(sourceBytes.data(), sourceBytes.size(), Source.Width(),
+                                                         Source.Height(), Source.BytesPerPixel(), StateRow);
+    BitmapHandle composed;
+    if (pixels.empty()) return composed;
+    const CellSize cell = DesignCellSize(Source.Width(), Source.Height());
+    composed.CreateFromByteArray(pixels, 32, cell.width, cell.height);
+    return composed;
+}
+
+void ShowOnLayeredWindow(HWND window, const BitmapHandle& image, int32_t Opacity) {
+    if (!image.GetHandle()) return;
+    unique_hdc_window screen = dokkle::GetDC(nullptr);
+    unique_hdc memory(CreateCompatibleDC(screen.get()));
+    unique_select_object selection(memory.get(), image.GetHandle());
+
+    SetWindowPos(window, nullptr, 0, 0, image.Width(), image.Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    POINT destination = modGeneralTips::MakePoint(bounds.left, bounds.top);
+    SIZE size = modGDI::MakeSize(modGeneralTips::RectWidth(bounds), modGeneralTips::RectHeight(bounds));
+    POINT source = modGeneralTips::MakePoint(0, 0);
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(Opacity), AC_SRC_ALPHA};
+    UpdateLayeredWindow(window, screen.get(), &destination, &size, memory.get(), &source, 0, &blend, ULW_ALPHA);
+}
+
+}  // namespace dokkle

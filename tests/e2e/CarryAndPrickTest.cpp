@@ -1,0 +1,164 @@
+// Carrying a pin on the cursor, sticking it into windows and pulling it out again.
+#include "PinFixture.h"
+
+namespace dokkle::e2e {
+namespace {
+
+using CarryAndPrick = PinTest;
+
+TEST_F(CarryAndPrick, ANewPinFollowsTheCursorByItsTipWithTheCursorHidden) {
+    HWND pin = LaunchWithMouseAt(POINT{300, 300});
+    ASSERT_NE(pin, nullptr);
+    EXPECT_FALSE(CursorShowing());
+
+    MoveMouseTo(POINT{420, 260});
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{420, 260}); }, 1000));
+    EXPECT_EQ(GetForegroundWindow(), pin);
+}
+
+TEST_F(CarryAndPrick, AClickPricksTheWindowUnderTheCursorMakingItTopmostAndActive) {
+    TargetProcess target;
+    const POINT point = target.FreePoint();
+    HWND pin = LaunchWithMouseAt(point);
+    ASSERT_FALSE(IsTopmost(target.Window()));
+
+    LeftClickAt(point);
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+    EXPECT_TRUE(CursorShowing());
+    // The pin is raised above its target without taking the activation the click gave the target.
+    PumpMessagesFor(300);
+    EXPECT_EQ(GetForegroundWindow(), target.Window());
+    EXPECT_TRUE(IsTopmost(pin));
+    EXPECT_TRUE(PinHangsAt(pin, point));
+}
+
+TEST_F(CarryAndPrick, APrickedPinMovesWithItsTargetWithinOneTick) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    const POINT before = PinOrigin(pin);
+    const RECT bounds = RectOf(target.Window());
+
+    const ULONGLONG moved = GetTickCount64();
+    SetWindowPos(target.Window(), nullptr, bounds.left + 50, bounds.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return PinOrigin(pin).x == before.x + 50; }, 1000));
+    EXPECT_LE(GetTickCount64() - moved, 250u);  // one tick, and the time to see it
+    EXPECT_EQ(PinOrigin(pin).y, before.y);
+}
+
+TEST_F(CarryAndPrick, WithShiftHeldTheClickPricksTheChildButtonWithoutMakingAnythingTopmost) {
+    TargetOptions options;
+    options.withButton = true;
+    TargetProcess target(options);
+    const POINT point = target.ButtonCentre();
+    HWND pin = LaunchWithMouseAt(point);
+
+    LeftClickAt(point, {VK_SHIFT});
+    PumpMessagesFor(300);
+    EXPECT_FALSE(IsTopmost(target.Window()));
+
+    // The pin follows the button itself: moving the button inside its window moves the pin.
+    const POINT before = PinOrigin(pin);
+    RECT button = RectOf(target.Button());
+    MapWindowPoints(nullptr, target.Window(), reinterpret_cast<POINT*>(&button), 2);
+    SetWindowPos(target.Button(), nullptr, button.left + 30, button.top + 20, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitUntil([&] {
+        const POINT now = PinOrigin(pin);
+        return now.x == before.x + 30 && now.y == before.y + 20;
+    }, 1000));
+}
+
+TEST_F(CarryAndPrick, WithoutAModifierAClickOverAButtonPricksItsFramedWindow) {
+    TargetOptions options;
+    options.withButton = true;
+    TargetProcess target(options);
+    PrickAt(target.ButtonCentre());
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+    EXPECT_EQ(GetForegroundWindow(), target.Window());
+}
+
+TEST_F(CarryAndPrick, ADragPullsThePinOutAndPricksItWhereReleased) {
+    TargetOptions left, right;
+    left.bounds = RECT{40, 100, 440, 500};
+    right.bounds = RECT{520, 100, 920, 500};
+    TargetProcess first(left), second(right);
+    const POINT start = first.FreePoint();
+    HWND pin = PrickAt(start);
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(first.Window()); }, 1000));
+
+    // Press on the pin's knob, move, release over the other window.
+    const POINT knob = KnobOf(pin);
+    MoveMouseTo(knob);
+    LeftPress();
+    const POINT end = second.FreePoint();
+    MoveMouseTo(POINT{knob.x + 1, knob.y});
+    EXPECT_FALSE(CursorShowing());
+    MoveMouseTo(end);
+    LeftRelease();
+
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(second.Window()); }, 1000));
+    EXPECT_FALSE(IsTopmost(first.Window()));
+    EXPECT_TRUE(PinHangsAt(pin, end));
+    EXPECT_TRUE(CursorShowing());
+}
+
+TEST_F(CarryAndPrick, PressAndReleaseWithoutMovingChangesNothing) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    const POINT before = PinOrigin(pin);
+    const POINT knob = KnobOf(pin);
+    LeftClickAt(knob);
+    PumpMessagesFor(300);
+    EXPECT_TRUE(IsTopmost(target.Window()));
+    EXPECT_EQ(PinOrigin(pin).x, before.x);
+    EXPECT_TRUE(CursorShowing());
+}
+
+TEST_F(CarryAndPrick, ARightButtonReleaseOnACarriedPinClosesItAndShowsTheCursor) {
+    LaunchWithMouseAt(POINT{300, 300});
+    ASSERT_FALSE(CursorShowing());
+    RightClickAt(POINT{300, 300});
+    EXPECT_TRUE(dokkle->WaitForExit(3000));
+    EXPECT_TRUE(CursorShowing());
+}
+
+TEST_F(CarryAndPrick, ADoubleClickClosesAPrickedPinAndTheTargetLosesTopmost) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+    LeftDoubleClickAt(KnobOf(pin));
+    EXPECT_TRUE(dokkle->WaitForExit(3000));
+    EXPECT_FALSE(IsTopmost(target.Window()));
+    EXPECT_TRUE(CursorShowing());
+}
+
+TEST_F(CarryAndPrick, ADoubleClickOnACarriedPinDropsItThenClosesIt) {
+    TargetProcess target;
+    const POINT point = target.FreePoint();
+    LaunchWithMouseAt(point);
+    LeftDoubleClickAt(point);
+    EXPECT_TRUE(dokkle->WaitForExit(3000));
+    EXPECT_TRUE(CursorShowing());
+}
+
+TEST_F(CarryAndPrick, DestroyingTheTargetClosesThePinWithinOneTick) {
+    auto target = std::make_unique<TargetProcess>();
+    PrickAt(target->FreePoint());
+    ASSERT_TRUE(dokkle->IsRunning());
+    target.reset();
+    const ULONGLONG gone = GetTickCount64();
+    EXPECT_TRUE(dokkle->WaitForExit(2000));
+    EXPECT_LE(GetTickCount64() - gone, 400u);
+}
+
+TEST_F(CarryAndPrick, DroppingWhereNothingCanBeMadeTopmostClosesThePin) {
+    const POINT emptyDesktop{60, 60};
+    LaunchWithMouseAt(emptyDesktop);
+    LeftClickAt(emptyDesktop);
+    EXPECT_TRUE(dokkle->WaitForExit(3000));
+    EXPECT_TRUE(CursorShowing());
+}
+
+}  // namespace
+}  // namespace dokkle::e2e

@@ -1,0 +1,78 @@
+#include "ChildProcess.h"
+
+#include "Desktop.h"
+
+namespace dokkle::e2e {
+namespace {
+
+struct VisibleWindowSearch {
+    DWORD processId;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<VisibleWindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window)) search->windows.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring BuildFolder() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring executable = path;
+    return executable.substr(0, executable.find_last_of(L'\\') + 1);
+}
+
+ChildProcess::ChildProcess(const std::wstring& executable, const std::wstring& arguments, const std::wstring& folder) {
+    std::wstring commandLine = L"\"" + executable + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                   &information_);
+}
+
+ChildProcess::~ChildProcess() {
+    Kill();
+    if (information_.hThread) CloseHandle(information_.hThread);
+    if (information_.hProcess) CloseHandle(information_.hProcess);
+}
+
+bool ChildProcess::IsRunning() const {
+    return information_.hProcess && WaitForSingleObject(information_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool ChildProcess::WaitForExit(int timeoutMilliseconds) {
+    return WaitUntil([&] { return !IsRunning(); }, timeoutMilliseconds);
+}
+
+DWORD ChildProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(information_.hProcess, &code);
+    return code;
+}
+
+void ChildProcess::Kill() {
+    if (!IsRunning()) return;
+    TerminateProcess(information_.hProcess, 1);
+    WaitForSingleObject(information_.hProcess, 5000);
+}
+
+std::vector<HWND> ChildProcess::VisibleWindows() const {
+    VisibleWindowSearch search{Id(), {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.windows;
+}
+
+std::vector<HWND> ChildProcess::VisibleWindowsOfClass(const std::wstring& className) const {
+    std::vector<HWND> windows;
+    for (HWND window : VisibleWindows()) {
+        if (ClassOf(window) == className) windows.push_back(window);
+    }
+    return windows;
+}
+
+}  // namespace dokkle::e2e

@@ -1,0 +1,64 @@
+#include "PinFixture.h"
+
+namespace dokkle::e2e {
+
+void PinTest::SetUp() { MoveMouseTo(POINT{900, 700}); }
+
+void PinTest::TearDown() {
+    dokkle.reset();
+    RemoveFolder(folder);
+    // A killed carried pin leaves its hidden cursor behind; show it for the next case.
+    while (ShowCursor(TRUE) < 0) {
+    }
+}
+
+HWND PinTest::LaunchWithMouseAt(POINT point, POINT tip) {
+    MoveMouseTo(point);
+    dokkle = std::make_unique<DokkleProcess>(folder);
+    HWND pin = nullptr;
+    const bool hanging = WaitUntil([&] {
+        const auto pins = dokkle->Pins();
+        pin = pins.empty() ? nullptr : pins.front();
+        return pin && PinHangsAt(pin, point, tip);
+    });
+    if (!hanging) {
+        const POINT origin = pin ? PinOrigin(pin) : POINT{-1, -1};
+        const POINT cursor = CursorPosition();
+        const RECT bounds = pin ? RectOf(pin) : RECT{};
+        ADD_FAILURE() << "the new pin does not hang at (" << point.x << ", " << point.y << "): its corner is at ("
+                      << origin.x << ", " << origin.y << "), its size " << bounds.right - bounds.left << " x "
+                      << bounds.bottom - bounds.top << ", the cursor at (" << cursor.x << ", " << cursor.y << ")";
+    }
+    return pin;
+}
+
+HWND PinTest::PrickAt(POINT point, POINT tip) {
+    HWND pin = LaunchWithMouseAt(point, tip);
+    LeftClickAt(point);
+    PumpMessagesFor(150);
+    return pin;
+}
+
+bool PinTest::PinHangsAt(HWND pin, POINT point, POINT tip) {
+    const POINT origin = PinOrigin(pin);
+    return origin.x == point.x - tip.x && origin.y == point.y - tip.y;
+}
+
+POINT PinTest::PinOrigin(HWND pin) {
+    const RECT bounds = RectOf(pin);
+    return POINT{bounds.left, bounds.top};
+}
+
+POINT PinTest::KnobOf(HWND pin) {
+    const POINT origin = PinOrigin(pin);
+    return POINT{origin.x + StandardPrickedKnob.x, origin.y + StandardPrickedKnob.y};
+}
+
+bool PinTest::CursorShowing() {
+    CURSORINFO info{};
+    info.cbSize = sizeof(info);
+    GetCursorInfo(&info);
+    return (info.flags & CURSOR_SHOWING) != 0;
+}
+
+}  // namespace dokkle::e2e

@@ -1,0 +1,41 @@
+#pragma once
+// What the pin tests share: a sandboxed Dokkle, targets to stick pins into, and the questions a test
+// asks about a pin.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "Desktop.h"
+#include "DokkleProcess.h"
+#include "TargetProcess.h"
+
+namespace dokkle::e2e {
+
+// The tip of the design that new pins start with ("Standard Red.bmp", from its configuration file).
+constexpr POINT StandardTip{12, 37};
+// A point on the knob of that design's pricked picture, where a press reaches the pin.
+constexpr POINT StandardPrickedKnob{12, 22};
+
+class PinTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts Dokkle with the mouse at the point and waits until the new pin hangs there by its tip.
+    HWND LaunchWithMouseAt(POINT point, POINT tip = StandardTip);
+    // Launches and sticks the new pin into the window under the point.
+    HWND PrickAt(POINT point, POINT tip = StandardTip);
+
+    static bool PinHangsAt(HWND pin, POINT point, POINT tip = StandardTip);
+    static POINT PinOrigin(HWND pin);
+    static POINT KnobOf(HWND pin);
+    static bool CursorShowing();
+
+    std::wstring folder = DokkleProcess::NewSandbox();
+    std::unique_ptr<DokkleProcess> dokkle;
+};
+
+}  // namespace dokkle::e2e

@@ -1,0 +1,136 @@
+// Loading designs with their fallback, and drawing them onto a layered window, against real GDI.
+#include "render/PinImage.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "GdiHandleTable.h"
+#include "TestBitmaps.h"
+#include "render/PinComposition.h"
+
+namespace dokkle {
+namespace {
+
+using testing::BmpField::BitCount;
+using testing::BmpField::Compression;
+using testing::MakeBmp;
+
+class PinImage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t folder[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        path = std::wstring(folder) + L"dokkle-pin-image-test.bmp";
+    }
+    void TearDown() override {
+        DeleteFileW(path.c_str());
+        RemoveDirectoryW(path.c_str());
+    }
+    void Write(const std::vector<uint8_t>& bytes) {
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    bool LoadsTheBuiltInDesign() {
+        const BitmapHandle design = LoadDesignOrBuiltIn(path);
+        return design.Width() == 40 && design.Height() == 60 && design.BitsPerPixel() == 24;
+    }
+
+    std::wstring path;
+};
+
+TEST_F(PinImage, AUsableDesignFileIsLoadedAsItIs) {
+    Write(MakeBmp(48, 80, 24));
+    BitmapHandle design = LoadDesignOrBuiltIn(path);
+    EXPECT_EQ(design.Width(), 48);
+    EXPECT_EQ(design.Height(), 80);
+    Write(MakeBmp(64, 20, 32));
+    EXPECT_EQ(LoadDesignOrBuiltIn(path).Width(), 64);
+}
+
+TEST_F(PinImage, EveryUnusableDesignGivesTheBuiltInOne) {
+    EXPECT_TRUE(LoadsTheBuiltInDesign()) << "missing";
+    EXPECT_TRUE(LoadDesignOrBuiltIn(L"").Width() == 40) << "empty name";
+    Write({});
+    EXPECT_TRUE(LoadsTheBuiltInDesign()) << "empty file";
+    const auto whole = MakeBmp(40, 60, 24);
+    Write(std::vector<uint8_t>(whole.begin(), whole.begin() + 100));
+    EXPECT_TRUE(LoadsTheBuiltInDesign()) << "truncated";
+    for (uint16_t bits : {1, 4, 8, 16}) {
+        Write(MakeBmp(40, 60, bits));
+        EXPECT_TRUE(LoadsTheBuiltInDesign()) << bits << " bits";
+    }
+    auto bitFields = MakeBmp(40, 60, 32);
+    testing::Put32(bitFields, Compression, 3);
+    Write(bitFields);
+    EXPECT_TRUE(LoadsTheBuiltInDesign()) << "bit fields";
+    Write(MakeBmp(41, 61, 24));
+    EXPECT_TRUE(LoadsTheBuiltInDesign()) << "odd sides";
+    Write({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
+    EXPECT_TRUE(LoadsTheBuiltInDesign()) << "a PNG named .bmp";
+    DeleteFileW(path.c_str());
+    CreateDirectoryW(path.c_str(), nullptr);
+    EXPECT_TRUE(LoadsTheBuiltInDesign()) << "a folder named .bmp";
+}
+
+TEST_F(PinImage, TheComposedImageIsTheCellOfTheChosenRowAt32Bits) {
+    BitmapHandle design;
+    design.LoadFromResource(L"DEFAULT", true);
+    const BitmapHandle composed = ComposePinImage(design, 1);
+    EXPECT_EQ(composed.Width(), 20);
+    EXPECT_EQ(composed.Height(), 30);
+    EXPECT_EQ(composed.BitsPerPixel(), 32);
+
+    std::vector<uint8_t> source, pixels;
+    design.GetBytes(source, nullptr);
+    composed.GetBytes(pixels, nullptr);
+    EXPECT_EQ(pixels, ComposePinPixels(source.data(), source.size(), 40, 60, 3, 1));
+}
+
+TEST_F(PinImage, DrawingResizesTheWindowToTheCellAndKeepsItsCorner) {
+    HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 130, 140, 23, 24,
+                                  nullptr, nullptr, nullptr, nullptr);
+    ShowOnLayeredWindow(window, ComposePinImage(LoadDesignOrBuiltIn(L""), 0), 255);
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    EXPECT_EQ(bounds.left, 130);
+    EXPECT_EQ(bounds.top, 140);
+    EXPECT_EQ(bounds.right - bounds.left, 20);
+    EXPECT_EQ(bounds.bottom - bounds.top, 30);
+    DestroyWindow(window);
+}
+
+TEST_F(PinImage, AThousandDrawsLeaveNoGdiObjectBehind) {
+    Write(MakeBmp(48, 80, 24));
+    HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 10, 10, 23, 24,
+                                  nullptr, nullptr, nullptr, nullptr);
+    auto draw = [&](int i) {
+        const std::wstring source = i % 3 == 0 ? std::wstring(L"Z:\\missing.bmp") : path;
+        ShowOnLayeredWindow(window, ComposePinImage(LoadDesignOrBuiltIn(source), i % 2), 255);
+    };
+    draw(0);
+    draw(1);
+    const auto before = testing::CountGdiObjects(GetCurrentProcess());
+    ASSERT_TRUE(before.has_value());
+    for (int i = 0; i < 1000; ++i) draw(i);
+    EXPECT_EQ(testing::CountGdiObjects(GetCurrentProcess()), before);
+    DestroyWindow(window);
+}
+
+TEST(GdiHandleTable, CountsTheObjectsThisProcessMakesAndFrees) {
+    const auto before = testing::CountGdiObjects(GetCurrentProcess());
+    ASSERT_TRUE(before.has_value());
+    std::vector<HBITMAP> bitmaps;
+    for (int i = 0; i < 25; ++i) bitmaps.push_back(CreateBitmap(4, 4, 1, 32, nullptr));
+    EXPECT_EQ(testing::CountGdiObjects(GetCurrentProcess()), *before + 25);
+    for (HBITMAP bitmap : bitmaps) DeleteObject(bitmap);
+    EXPECT_EQ(testing::CountGdiObjects(GetCurrentProcess()), before);
+}
+
+}  // namespace
+}  // namespace dokkle
