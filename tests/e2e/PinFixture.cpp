@@ -39,6 +39,22 @@ HWND PinTest::PrickAt(POINT point, POINT tip) {
     return pin;
 }
 
+HWND PinTest::OpenMenuWindow() const {
+    const auto menus = dokkle->VisibleWindowsOfClass(L"#32768");
+    return menus.empty() ? nullptr : menus.front();
+}
+
+bool PinTest::OpenMenuOf(HWND pin) {
+    RightClickAt(KnobOf(pin));
+    return WaitUntil([&] { return OpenMenuWindow() != nullptr; }, 2000);
+}
+
+bool PinTest::ChooseFromMenu(HWND pin, const std::vector<WORD>& accessKeys) {
+    if (!OpenMenuOf(pin)) return false;
+    for (WORD key : accessKeys) PressKey(key);
+    return WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000);
+}
+
 bool PinTest::PinHangsAt(HWND pin, POINT point, POINT tip) {
     const POINT origin = PinOrigin(pin);
     return origin.x == point.x - tip.x && origin.y == point.y - tip.y;

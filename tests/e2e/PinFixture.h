@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Desktop.h"
 #include "DokkleProcess.h"
@@ -28,6 +29,12 @@ protected:
     HWND LaunchWithMouseAt(POINT point, POINT tip = StandardTip);
     // Launches and sticks the new pin into the window under the point.
     HWND PrickAt(POINT point, POINT tip = StandardTip);
+
+    // Opens the pricked pin's pop-up menu with the right button; false if no menu appeared.
+    bool OpenMenuOf(HWND pin);
+    // Opens the menu and chooses an item by its access keys (the submenu's key first, if any).
+    bool ChooseFromMenu(HWND pin, const std::vector<WORD>& accessKeys);
+    HWND OpenMenuWindow() const;
 
     static bool PinHangsAt(HWND pin, POINT point, POINT tip = StandardTip);
     static POINT PinOrigin(HWND pin);

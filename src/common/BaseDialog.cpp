@@ -1,0 +1,112 @@
+#include "common/BaseDialog.h"
+
+#include <vector>
+
+#include "common/FormLifetime.h"
+
+namespace dokkle {
+namespace {
+
+// A dialog template with no controls, no menu, the default class and no title (set afterwards in Unicode).
+struct alignas(4) EmptyDialogTemplate {
+    DLGTEMPLATE header;
+    WORD menu = 0;
+    WORD windowClass = 0;
+    WORD title = 0;
+};
+
+struct DisabledWindows {
+    HWND dialog;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableOtherWindow(HWND window, LPARAM parameter) {
+    auto* disabled = reinterpret_cast<DisabledWindows*>(parameter);
+    if (window != disabled->dialog && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        disabled->windows.push_back(window);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+BaseDialog::~BaseDialog() {
+    if (!window_) return;
+    HWND window = window_;
+    window_ = nullptr;
+    SetWindowLongPtrW(window, DWLP_USER, 0);
+    DestroyWindow(window);
+    FormLifetime::FormClosed();
+}
+
+bool BaseDialog::CreateDialogWindow(const std::wstring& caption, DWORD style, SIZE clientSize) {
+    if (window_) return true;
+    EmptyDialogTemplate dialogTemplate{};
+    dialogTemplate.header.style = style;
+    CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialogTemplate.header, nullptr, DialogProc,
+                               reinterpret_cast<LPARAM>(this));
+    if (!window_) return false;
+    SetWindowTextW(window_, caption.c_str());
+    RECT bounds{0, 0, clientSize.cx, clientSize.cy};
+    AdjustWindowRectEx(&bounds, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)));
+    SetWindowPos(window_, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    OnInitDialog();
+    return true;
+}
+
+void BaseDialog::ShowModal() {
+    if (!window_) return;
+    DisabledWindows disabled{window_, {}};
+    EnumThreadWindows(GetCurrentThreadId(), DisableOtherWindow, reinterpret_cast<LPARAM>(&disabled));
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+
+    MSG message;
+    while (window_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!window_ || !IsDialogMessageW(window_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        FormLifetime::DeleteClosedForms();
+    }
+    if (message.message == WM_QUIT) PostQuitMessage(static_cast<int>(message.wParam));
+
+    for (HWND window : disabled.windows) {
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+}
+
+void BaseDialog::CloseDialog() {
+    if (window_) DestroyWindow(window_);
+}
+
+INT_PTR CALLBACK BaseDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    BaseDialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<BaseDialog*>(lParam);
+        SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+        FormLifetime::FormOpened();
+        return TRUE;
+    }
+    self = reinterpret_cast<BaseDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!self) return FALSE;
+
+    bool handled = false;
+    try {
+        handled = self->HandleDialogMessage(message, wParam, lParam);
+    } catch (...) {
+        handled = false;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, DWLP_USER, 0);
+        self->window_ = nullptr;
+        FormLifetime::FormClosed();
+    }
+    return handled ? TRUE : FALSE;
+}
+
+}  // namespace dokkle
