@@ -13,6 +13,11 @@ float TwipsPerPixelY();
 std::wstring GetIniString(const std::wstring& Section, const std::wstring& Key, const std::wstring& Default,
                           const std::wstring& FileName);
 
+// Writes one value of a profile file; a failure to write is not reported. A value that the system's ANSI
+// code page cannot hold first turns the file into UTF-16, which the profile functions keep in full.
+void WriteIniString(const std::wstring& Section, const std::wstring& Key, const std::wstring& Value,
+                    const std::wstring& FileName);
+
 // The full path of the running executable.
 std::wstring ExecutablePath();
 // The executable's folder, always ending in a backslash.

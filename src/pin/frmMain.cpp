@@ -79,7 +79,7 @@ void frmMain::Form_Load() {
                                                   modGeneralTips::IniFilePath());
 
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    frmMenuInst = std::make_unique<frmMenu>(static_cast<frmMenu::Events&>(*this));
+    frmMenuInst = std::make_unique<frmMenu>(static_cast<frmMenu::Events&>(*this), modGeneralTips::AppPath() + L"design\\");
     SetTimer(Window(), timKicker, timKickerInterval, nullptr);
     PickUp();
 }

@@ -48,7 +48,7 @@ void frmMain::frmMenuInst_mnuPopupExitClick() { Close(); }
 
 void frmMain::frmMenuInst_DesignChanged(const std::wstring& NewDesign) {
     ApplyDesign(NewDesign);
-    WritePrivateProfileStringW(L"Design", L"FileName", DesignFileName.c_str(), modGeneralTips::IniFilePath().c_str());
+    modGeneralTips::WriteIniString(L"Design", L"FileName", DesignFileName, modGeneralTips::IniFilePath());
 }
 
 }  // namespace dokkle

@@ -1,6 +1,7 @@
 #include "pin/frmMenu.h"
 
-#include "common/modGeneralTips.h"
+#include <utility>
+
 #include "pin/DesignFolder.h"
 
 namespace dokkle {
@@ -13,7 +14,7 @@ void AppendSeparator(HMENU menu) { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); 
 
 }  // namespace
 
-frmMenu::frmMenu(Events& owner) : owner_(owner) {}
+frmMenu::frmMenu(Events& owner, std::wstring designFolder) : owner_(owner), designFolder_(std::move(designFolder)) {}
 
 frmMenu::~frmMenu() = default;
 
@@ -58,12 +59,11 @@ void frmMenu::SetChecked(Item item, bool checked) {
     CheckMenuItem(popup_.get(), item, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-std::vector<std::wstring> frmMenu::DesignItemCaptions() const { return designCaptions_; }
-
 void frmMenu::mnuPopup_Click() {
+    EnsureLoaded();
     // Element 0 stays; the others are made anew from the folder each time.
     while (GetMenuItemCount(design_) > 1) DeleteMenu(design_, 1, MF_BYPOSITION);
-    const std::vector<std::wstring> names = ListDesignFiles(modGeneralTips::AppPath() + L"design\\");
+    const std::vector<std::wstring> names = ListDesignFiles(designFolder_);
     designCaptions_.assign(1, names.empty() ? L"(なし)" : names.front());
     ModifyMenuW(design_, 0, MF_BYPOSITION | MF_STRING | (names.empty() ? MF_GRAYED : MF_ENABLED),
                 mnuPopupDesignItemsBase, designCaptions_.front().c_str());

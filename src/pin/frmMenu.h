@@ -40,7 +40,8 @@ public:
         mnuPopupDesignItemsBase = 1000,
     };
 
-    explicit frmMenu(Events& owner);
+    // designFolder: where the design list comes from; the pin's menu lists the design folder beside the program.
+    frmMenu(Events& owner, std::wstring designFolder);
     ~frmMenu() override;
 
     // The check marks; reading one loads the form's window (hidden) as in its first use.
@@ -52,17 +53,21 @@ public:
     // Destroys the form's window; the object goes with its pin.
     void Unload();
 
-    HMENU mnuPopup() const { return popup_.get(); }
-    std::vector<std::wstring> DesignItemCaptions() const;
+    // The menu's opening: rebuilds the design list from the folder.
+    void mnuPopup_Click();
+    // Carries out a chosen item as if it had been clicked.
+    void RunCommand(UINT command);
+
+    HMENU mnuPopup() { EnsureLoaded(); return popup_.get(); }
+    HMENU mnuPopupDesign() { EnsureLoaded(); return design_; }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void EnsureLoaded();
     void BuildMenu();
-    void mnuPopup_Click();
-    void RunCommand(UINT command);
 
     Events& owner_;
+    std::wstring designFolder_;
     unique_hmenu popup_;
     HMENU design_ = nullptr;  // the submenu, owned by popup_
     std::vector<std::wstring> designCaptions_;

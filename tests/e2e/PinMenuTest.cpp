@@ -1,4 +1,7 @@
 // The pricked pin's pop-up menu, driven with the right button and access keys.
+#include <algorithm>
+#include <vector>
+
 #include "PinFixture.h"
 
 namespace dokkle::e2e {
@@ -28,6 +31,106 @@ TEST_F(PinMenu, FixPositionSnapsADraggedTargetBackWithinOneTick) {
     EXPECT_LE(GetTickCount64() - moved, 250u);
     EXPECT_EQ(RectOf(target.Window()).top, remembered.top);
     EXPECT_EQ(RectOf(target.Window()).right, remembered.right);
+}
+
+}  // namespace
+}  // namespace dokkle::e2e
+
+namespace dokkle::e2e {
+namespace {
+
+TEST_F(PinMenu, FixSizePutsAResizedTargetBackAndBothFixesRestoreTheWholeRectangleAtOnce) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    const RECT remembered = RectOf(target.Window());
+    ASSERT_TRUE(ChooseFromMenu(pin, {'S'}));
+    SetWindowPos(target.Window(), nullptr, 0, 0, 250, 180, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitUntil([&] { return RectOf(target.Window()).right == remembered.right; }, 1000));
+    EXPECT_EQ(RectOf(target.Window()).bottom, remembered.bottom);
+
+    // Put back while the pin, not the target, was active, the target now lies over the pin; the user
+    // activates the target, and the pin rises above it again.
+    LeftClickAt(POINT{remembered.left + 40, remembered.top + 80});
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == target.Window(); }, 1000));
+    PumpMessagesFor(250);
+    ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));
+    SetWindowPos(target.Window(), nullptr, 20, 30, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT seen{};
+    ASSERT_TRUE(WaitUntil([&] {
+        seen = RectOf(target.Window());
+        return seen.left != 20 || seen.right != 320;
+    }, 1000));
+    // The first change seen is already the whole remembered rectangle: one call put it back.
+    EXPECT_TRUE(EqualRect(&seen, &remembered));
+}
+
+TEST_F(PinMenu, SwitchingAFixOffAndOnRemembersTheRectangleAnew) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));
+    ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));  // off again: the window may move freely
+    const RECT first = RectOf(target.Window());
+    SetWindowPos(target.Window(), nullptr, first.left + 60, first.top + 30, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessagesFor(400);
+    EXPECT_EQ(RectOf(target.Window()).left, first.left + 60);
+
+    ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));  // on: the new place is remembered
+    SetWindowPos(target.Window(), nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitUntil([&] { return RectOf(target.Window()).left == first.left + 60; }, 1000));
+    EXPECT_EQ(RectOf(target.Window()).top, first.top + 30);
+}
+
+TEST_F(PinMenu, TheChildOptionRepricksIntoTheButtonUnderTheTipAndBack) {
+    TargetOptions options;
+    options.withButton = true;
+    TargetProcess target(options);
+    HWND pin = PrickAt(target.ButtonCentre());
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+
+    ASSERT_TRUE(ChooseFromMenu(pin, {'C'}));
+    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.Window()); }, 1000));
+    // Stuck into the button itself: moving the button moves the pin.
+    const POINT before = PinOrigin(pin);
+    RECT button = RectOf(target.Button());
+    MapWindowPoints(nullptr, target.Window(), reinterpret_cast<POINT*>(&button), 2);
+    SetWindowPos(target.Button(), nullptr, button.left + 25, button.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitUntil([&] { return PinOrigin(pin).x == before.x + 25; }, 1000));
+
+    ASSERT_TRUE(ChooseFromMenu(pin, {'C'}));
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+}
+
+std::vector<std::wstring> TextsOf(HWND window) {
+    std::vector<std::wstring> texts;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[512] = {};
+        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 2000, nullptr);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+TEST_F(PinMenu, TheVersionBoxShowsTheVersionAndLegalNoticeWithTheTargetNotTopmostMeanwhile) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    ASSERT_TRUE(OpenMenuOf(pin));
+    PressKey('V');
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
+        box = boxes.empty() ? nullptr : boxes.front();
+        return box != nullptr;
+    }, 2000));
+    EXPECT_EQ(TitleOf(box), L"Dokkle");
+    EXPECT_FALSE(IsTopmost(target.Window()));
+    const auto texts = TextsOf(box);
+    const std::wstring expected = L"Dokkle - バージョン 1.2\r\nCopyright (C) 2026 The Dokkle developers. Free to use, copy and change.";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end());
+
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
 }
 
 }  // namespace

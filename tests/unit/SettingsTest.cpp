@@ -80,3 +80,42 @@ TEST(Twips, FifteenTwipsToThePixelAtNinetySixDotsPerInch) {
 
 }  // namespace
 }  // namespace dokkle
+
+namespace dokkle {
+namespace {
+
+class SettingsWrite : public Settings {};
+
+TEST_F(SettingsWrite, ANameTheAnsiCodePageHoldsKeepsTheFileAnsi) {
+    modGeneralTips::WriteIniString(L"Design", L"FileName", L"Sky Blue.bmp", path);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    char content[256] = {};
+    DWORD read = 0;
+    ReadFile(file, content, sizeof(content) - 1, &read, nullptr);
+    CloseHandle(file);
+    EXPECT_EQ(std::string(content, read), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
+}
+
+TEST_F(SettingsWrite, ANameBeyondTheAnsiCodePageIsRememberedInFull) {
+    Write("[Design]\r\nFileName=Sky Blue.bmp\r\n");
+    const std::wstring name = L"ピン \u20AC\u0142 \U0001F4CC.bmp";
+    modGeneralTips::WriteIniString(L"Design", L"FileName", name, path);
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), name);
+    // Later plain names still go through the same file.
+    modGeneralTips::WriteIniString(L"Design", L"FileName", L"Leaf Green.bmp", path);
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), L"Leaf Green.bmp");
+}
+
+TEST_F(SettingsWrite, AFileThatCannotBeWrittenIsLeftAsItWas) {
+    Write("[Design]\r\nFileName=Sky Blue.bmp\r\n");
+    // Held open without sharing by another program: every write fails, as on a read-only or full disk.
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    modGeneralTips::WriteIniString(L"Design", L"FileName", L"Leaf Green.bmp", path);
+    modGeneralTips::WriteIniString(L"Design", L"FileName", L"ピン.bmp", path);
+    CloseHandle(held);
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), L"Sky Blue.bmp");
+}
+
+}  // namespace
+}  // namespace dokkle

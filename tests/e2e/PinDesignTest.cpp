@@ -1,0 +1,144 @@
+// Choosing a pin's design from its menu: the pin redraws, the choice is remembered for new pins.
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "PinFixture.h"
+#include "Screen.h"
+
+namespace dokkle::e2e {
+namespace {
+
+enum class Tint { Red, Blue, Other };
+
+// The tint of the pin's strongly coloured pixels: the knob and collar of its design.
+Tint TintOf(HWND pin) {
+    const RECT bounds = RectOf(pin);
+    const Screenshot shot(bounds);
+    long red = 0, blue = 0;
+    for (int y = bounds.top; y < bounds.bottom; ++y) {
+        for (int x = bounds.left; x < bounds.right; ++x) {
+            const Colour c = shot.At(x, y);
+            const int high = std::max({c.red, c.green, c.blue}), low = std::min({c.red, c.green, c.blue});
+            if (high - low < 60) continue;
+            if (c.red == high) ++red;
+            if (c.blue == high) ++blue;
+        }
+    }
+    if (red > 3 * blue && red > 20) return Tint::Red;
+    if (blue > 3 * red && blue > 20) return Tint::Blue;
+    return Tint::Other;
+}
+
+std::string FileText(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class PinDesign : public PinTest {
+protected:
+    // The menu lists the folder in the order the file system gives its names.
+    size_t MenuPosition(const std::wstring& design) const {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"design\\*.bmp").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
+                    names.push_back(found.cFileName);
+                }
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        return static_cast<size_t>(std::find(names.begin(), names.end(), design) - names.begin());
+    }
+
+    bool ChooseDesign(HWND pin, const std::wstring& design) {
+        const size_t position = MenuPosition(design);
+        if (!OpenMenuOf(pin)) return false;
+        PressKey('D');
+        for (size_t i = 0; i < position; ++i) PressKey(VK_DOWN);
+        PressKey(VK_RETURN);
+        return WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000);
+    }
+
+    // A second launch from the same folder: the running copy opens a new pin on the cursor.
+    HWND NewPinAt(POINT point) {
+        const auto before = dokkle->Pins();
+        MoveMouseTo(point);
+        DokkleProcess launch(folder);
+        launch.WaitForExit(5000);
+        HWND created = nullptr;
+        WaitUntil([&] {
+            for (HWND pin : dokkle->Pins()) {
+                if (std::find(before.begin(), before.end(), pin) == before.end()) created = pin;
+            }
+            return created != nullptr;
+        });
+        return created;
+    }
+};
+
+TEST_F(PinDesign, AChoiceRedrawsThatPinAloneAndIsRememberedForNewPins) {
+    TargetOptions leftOptions, rightOptions;
+    leftOptions.bounds = RECT{40, 100, 440, 500};
+    rightOptions.bounds = RECT{520, 100, 920, 500};
+    TargetProcess left(leftOptions), right(rightOptions);
+    HWND first = PrickAt(left.FreePoint());
+    HWND second = NewPinAt(right.FreePoint());
+    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return PinHangsAt(second, right.FreePoint()); }));
+    LeftClickAt(right.FreePoint());
+    PumpMessagesFor(300);
+    ASSERT_EQ(TintOf(first), Tint::Red);
+
+    ASSERT_TRUE(ChooseDesign(first, L"Sky Blue.bmp"));
+    MoveMouseTo(POINT{980, 740});
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(first) == Tint::Blue; }, 1000));
+    EXPECT_EQ(TintOf(second), Tint::Red);
+    EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
+
+    HWND third = NewPinAt(POINT{700, 650});
+    ASSERT_NE(third, nullptr);
+    MoveMouseTo(POINT{700, 650});
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(third) == Tint::Blue; }, 1000));
+}
+
+TEST_F(PinDesign, ANameBeyondTheAnsiCodePageListsAppliesAndIsRemembered) {
+    const std::wstring name = L"ピン \u0142\u20AC.bmp";
+    CopyFileW((folder + L"design\\Sky Blue.bmp").c_str(), (folder + L"design\\" + name).c_str(), FALSE);
+    CopyFileW((folder + L"design\\Sky Blue.bmp.cfg").c_str(), (folder + L"design\\" + name + L".cfg").c_str(), FALSE);
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    ASSERT_TRUE(ChooseDesign(pin, name));
+    MoveMouseTo(POINT{980, 740});
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(pin) == Tint::Blue; }, 1000));
+
+    wchar_t remembered[256] = {};
+    GetPrivateProfileStringW(L"Design", L"FileName", L"", remembered, 256, (folder + L"Dokkle.ini").c_str());
+    EXPECT_EQ(std::wstring(remembered), name);
+}
+
+TEST_F(PinDesign, ADesignDeletedAfterTheMenuOpenedCanStillBeChosenAndShowsTheBuiltInLook) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    const size_t position = MenuPosition(L"Sky Blue.bmp");
+    ASSERT_TRUE(OpenMenuOf(pin));
+    DeleteFileW((folder + L"design\\Sky Blue.bmp").c_str());
+    PressKey('D');
+    for (size_t i = 0; i < position; ++i) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
+
+    // The built-in design's cell is 20 x 30.
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT bounds = RectOf(pin);
+        return bounds.right - bounds.left == 20 && bounds.bottom - bounds.top == 30;
+    }, 1000));
+    EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
+}
+
+}  // namespace
+}  // namespace dokkle::e2e
