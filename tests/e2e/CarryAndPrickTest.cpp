@@ -1,4 +1,5 @@
 // Carrying a pin on the cursor, sticking it into windows and pulling it out again.
+#include "GdiHandleTable.h"
 #include "PinFixture.h"
 
 namespace dokkle::e2e {
@@ -158,6 +159,79 @@ TEST_F(CarryAndPrick, DroppingWhereNothingCanBeMadeTopmostClosesThePin) {
     LeftClickAt(emptyDesktop);
     EXPECT_TRUE(dokkle->WaitForExit(3000));
     EXPECT_TRUE(CursorShowing());
+}
+
+TEST_F(CarryAndPrick, MovingWithBothButtonsHeldDoesNotPullThePinOut) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    const POINT knob = KnobOf(pin);
+    MoveMouseTo(knob);
+    INPUT both[2]{};
+    both[0].type = both[1].type = INPUT_MOUSE;
+    both[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    both[1].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    SendInput(2, both, sizeof(INPUT));
+    PumpMessagesFor(100);
+    MoveMouseTo(POINT{knob.x + 5, knob.y + 5});
+    PumpMessagesFor(300);
+    EXPECT_TRUE(IsTopmost(target.Window()));
+    EXPECT_TRUE(CursorShowing());
+    // Let go of the left button first, so the right button's release is not taken for the menu.
+    LeftRelease();
+    PressKey(VK_ESCAPE);
+    INPUT rightUp{};
+    rightUp.type = INPUT_MOUSE;
+    rightUp.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(1, &rightUp, sizeof(INPUT));
+    PumpMessagesFor(300);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(dokkle->IsRunning());
+}
+
+TEST_F(CarryAndPrick, ATargetThatVanishesWhileTheUserCarriesThePinChangesNothing) {
+    TargetOptions leftOptions, rightOptions;
+    leftOptions.bounds = RECT{40, 100, 440, 500};
+    rightOptions.bounds = RECT{520, 100, 920, 500};
+    TargetProcess first(leftOptions), second(rightOptions);
+    HWND pin = PrickAt(first.FreePoint());
+    const POINT knob = KnobOf(pin);
+    MoveMouseTo(knob);
+    LeftPress();
+    MoveMouseTo(POINT{knob.x + 3, knob.y});
+    first.Kill();  // the old target goes while the pin is carried
+    PumpMessagesFor(300);
+    EXPECT_TRUE(dokkle->IsRunning());
+    MoveMouseTo(second.FreePoint());
+    LeftRelease();
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(second.Window()); }, 1000));
+    EXPECT_TRUE(dokkle->IsRunning());
+}
+
+TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    // Each press lands 10 pixels from the last, so that no two clicks make a double-click.
+    int step = 10;
+    auto cycle = [&] {
+        const POINT knob = KnobOf(pin);
+        MoveMouseTo(knob);
+        LeftPress();
+        // Released where the tip lies below the knob, so the pin stays on the same height.
+        MoveMouseTo(POINT{knob.x + step, knob.y + StandardTip.y - StandardPrickedKnob.y});
+        LeftRelease();
+        step = -step;
+    };
+    cycle();
+    const auto before = testing::CountGdiObjects(dokkle->Handle());
+    ASSERT_TRUE(before.has_value());
+    const unsigned followBefore = dokkle->FollowCalls();
+    for (int i = 0; i < 150; ++i) cycle();  // 300 redraws: one carried and one pricked picture a cycle
+    ASSERT_TRUE(dokkle->IsRunning());
+    PumpMessagesFor(300);
+    EXPECT_TRUE(IsTopmost(target.Window()));
+    EXPECT_EQ(testing::CountGdiObjects(dokkle->Handle()), before);
+    EXPECT_TRUE(CursorShowing());
+    EXPECT_GT(dokkle->FollowCalls(), followBefore);
 }
 
 }  // namespace

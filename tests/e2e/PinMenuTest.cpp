@@ -101,6 +101,32 @@ TEST_F(PinMenu, TheChildOptionRepricksIntoTheButtonUnderTheTipAndBack) {
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
 }
 
+TEST_F(PinMenu, AModifierHeldWhenTheMenuOpenedSwitchesTheChildOptionBackOnWhenItIsTurnedOff) {
+    TargetOptions options;
+    options.withButton = true;
+    TargetProcess target(options);
+    HWND pin = PrickAt(target.ButtonCentre(), StandardTip);
+    ASSERT_TRUE(ChooseFromMenu(pin, {'C'}));  // on: stuck into the button
+    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.Window()); }, 1000));
+
+    // Opened with Ctrl held: the last mouse event on the pin carries the modifier.
+    const POINT knob = KnobOf(pin);
+    MoveMouseTo(knob);
+    INPUT inputs[4]{};
+    inputs[0].type = inputs[3].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[3].ki.wVk = VK_CONTROL;
+    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs[1].type = inputs[2].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(4, inputs, sizeof(INPUT));
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() != nullptr; }, 2000));
+    PressKey('C');  // off, but the re-prick sees Ctrl and switches it on again
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
+    PumpMessagesFor(300);
+    EXPECT_FALSE(IsTopmost(target.Window()));  // still stuck into the button, not its framed window
+}
+
 std::vector<std::wstring> TextsOf(HWND window) {
     std::vector<std::wstring> texts;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
