@@ -1,0 +1,288 @@
+// Measures the real Dokkle.exe under the window system it runs on: start-up against a floor, the
+// hand-off, how fast a pin follows its target, what pins cost while idle, memory, and an endurance run.
+// Usage: DokkleBenchmark <table.md> [endurance cycles]
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "Desktop.h"
+#include "DokkleProcess.h"
+#include "GdiHandleTable.h"
+
+using namespace dokkle::e2e;
+
+namespace {
+
+constexpr POINT StandardTip{12, 37};
+constexpr POINT StandardPrickedKnob{12, 22};
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER value;
+        QueryPerformanceFrequency(&value);
+        return value;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Percentile(std::vector<double> values, double fraction) {
+    std::sort(values.begin(), values.end());
+    const size_t rank = static_cast<size_t>(std::ceil(fraction * static_cast<double>(values.size())));
+    return values[std::min(values.size() - 1, rank == 0 ? 0 : rank - 1)];
+}
+
+// Plain windows of this process for pins to be stuck into, and one more to hold the activation.
+class BenchmarkWindows {
+public:
+    BenchmarkWindows() {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        windowClass.lpszClassName = L"DokkleBenchmarkWindow";
+        RegisterClassExW(&windowClass);
+    }
+    ~BenchmarkWindows() { Clear(); }
+
+    HWND Add(RECT bounds, const wchar_t* title = L"Benchmark target") {
+        HWND window = CreateWindowExW(0, L"DokkleBenchmarkWindow", title, WS_OVERLAPPEDWINDOW, bounds.left,
+                                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+        ShowWindow(window, SW_SHOW);
+        windows_.push_back(window);
+        PumpMessagesFor(100);
+        return window;
+    }
+    void Clear() {
+        for (HWND window : windows_) DestroyWindow(window);
+        windows_.clear();
+    }
+
+private:
+    std::vector<HWND> windows_;
+};
+
+POINT CentreOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT centre{client.right / 2, client.bottom / 2};
+    ClientToScreen(window, &centre);
+    return centre;
+}
+
+POINT OriginOf(HWND pin) {
+    const RECT bounds = RectOf(pin);
+    return POINT{bounds.left, bounds.top};
+}
+
+bool HangsAt(HWND pin, POINT point) {
+    const POINT origin = OriginOf(pin);
+    return origin.x == point.x - StandardTip.x && origin.y == point.y - StandardTip.y;
+}
+
+HWND NewestPin(const DokkleProcess& dokkle, const std::vector<HWND>& known) {
+    for (HWND pin : dokkle.Pins()) {
+        if (std::find(known.begin(), known.end(), pin) == known.end()) return pin;
+    }
+    return nullptr;
+}
+
+// A new pin, by a first launch or a hand-off, stuck into the window under the point.
+HWND PrickNewPin(std::unique_ptr<DokkleProcess>& dokkle, const std::wstring& folder, POINT at) {
+    MoveMouseTo(at);
+    std::vector<HWND> known;
+    if (!dokkle) {
+        dokkle = std::make_unique<DokkleProcess>(folder);
+    } else {
+        known = dokkle->Pins();
+        DokkleProcess launch(folder);
+        launch.WaitForExit(5000);
+    }
+    HWND pin = nullptr;
+    WaitUntil([&] {
+        pin = NewestPin(*dokkle, known);
+        return pin && HangsAt(pin, at);
+    });
+    LeftClickAt(at);
+    PumpMessagesFor(150);
+    return pin;
+}
+
+// Launch to the first visible window of the process, the median of several runs.
+double MedianStartup(const std::wstring& executable, const std::wstring& folder, int runs) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        const double start = Now();
+        ChildProcess process(executable, L"", folder);
+        while (process.VisibleWindows().empty() && Now() - start < 10000) {
+            PumpMessagesFor(1);
+        }
+        times.push_back(Now() - start);
+        process.Kill();
+        PumpMessagesFor(200);
+    }
+    return Percentile(times, 0.5);
+}
+
+double MedianHandOff(const std::wstring& folder, int runs) {
+    std::unique_ptr<DokkleProcess> dokkle = std::make_unique<DokkleProcess>(folder);
+    dokkle->WaitForPinCount(1);
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        const size_t before = dokkle->Pins().size();
+        const double start = Now();
+        DokkleProcess launch(folder);
+        while (dokkle->Pins().size() == before && Now() - start < 10000) PumpMessagesFor(1);
+        times.push_back(Now() - start);
+        launch.WaitForExit(5000);
+    }
+    return Percentile(times, 0.5);
+}
+
+struct Spread {
+    double median, p90, p99;
+};
+
+Spread FollowLatency(const std::wstring& folder, int moves) {
+    BenchmarkWindows windows;
+    HWND target = windows.Add(RECT{200, 150, 700, 550});
+    std::unique_ptr<DokkleProcess> dokkle;
+    HWND pin = PrickNewPin(dokkle, folder, CentreOf(target));
+    std::mt19937 random(7);
+    std::vector<double> latencies;
+    for (int move = 0; move < moves; ++move) {
+        PumpMessagesFor(20 + static_cast<int>(random() % 160));
+        const RECT bounds = RectOf(target);
+        const int dx = (move % 2 ? -1 : 1) * static_cast<int>(5 + random() % 40);
+        const POINT expected{OriginOf(pin).x + dx, OriginOf(pin).y};
+        const double start = Now();
+        SetWindowPos(target, nullptr, bounds.left + dx, bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        while (OriginOf(pin).x != expected.x && Now() - start < 2000) PumpMessagesFor(1);
+        latencies.push_back(Now() - start);
+    }
+    return {Percentile(latencies, 0.5), Percentile(latencies, 0.9), Percentile(latencies, 0.99)};
+}
+
+FILETIME Add(FILETIME a, FILETIME b) {
+    ULARGE_INTEGER x{{a.dwLowDateTime, a.dwHighDateTime}}, y{{b.dwLowDateTime, b.dwHighDateTime}};
+    x.QuadPart += y.QuadPart;
+    return FILETIME{x.LowPart, x.HighPart};
+}
+
+double CpuMilliseconds(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(process, &created, &exited, &kernel, &user);
+    const FILETIME total = Add(kernel, user);
+    return static_cast<double>(ULARGE_INTEGER{{total.dwLowDateTime, total.dwHighDateTime}}.QuadPart) / 10000.0;
+}
+
+struct Idle {
+    int pins;
+    double callsPerSecond, cpuPerSecond;
+    SIZE_T committed, workingSet;
+};
+
+Idle IdleCost(const std::wstring& folder, int pins) {
+    BenchmarkWindows windows;
+    std::unique_ptr<DokkleProcess> dokkle;
+    for (int i = 0; i < pins; ++i) {
+        const int column = i % 5, row = i / 5;
+        HWND target = windows.Add(RECT{20 + column * 200, 20 + row * 180, 200 + column * 200, 180 + row * 180});
+        PrickNewPin(dokkle, folder, CentreOf(target));
+    }
+    // Every target still and inactive: the activation goes to a window no pin is stuck into.
+    HWND elsewhere = windows.Add(RECT{800, 700, 1000, 760}, L"Elsewhere");
+    SetForegroundWindow(elsewhere);
+    MoveMouseTo(POINT{900, 740});
+    PumpMessagesFor(1000);
+
+    const unsigned callsBefore = dokkle->FollowCalls();
+    const double cpuBefore = CpuMilliseconds(dokkle->Handle());
+    const double start = Now();
+    PumpMessagesFor(20000);  // the process times count in 10 ms steps under Wine
+    const double seconds = (Now() - start) / 1000.0;
+    Idle idle{pins, (dokkle->FollowCalls() - callsBefore) / seconds,
+              (CpuMilliseconds(dokkle->Handle()) - cpuBefore) / seconds, 0, 0};
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof(memory);
+    GetProcessMemoryInfo(dokkle->Handle(), &memory, sizeof(memory));
+    idle.committed = memory.PagefileUsage;
+    idle.workingSet = memory.WorkingSetSize;
+    return idle;
+}
+
+}  // namespace
+
+int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table);
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fwprintf(stderr, L"usage: DokkleBenchmark <table.md> [endurance cycles]\n");
+        return 2;
+    }
+    const int enduranceCycles = argc > 2 ? _wtoi(argv[2]) : 10000;
+    // DOKKLE_ENDURANCE_ONLY skips the other measures, for looking into the endurance run alone.
+    const bool enduranceOnly = GetEnvironmentVariableW(L"DOKKLE_ENDURANCE_ONLY", nullptr, 0) > 0;
+    std::FILE* table = _wfopen(argv[1], L"w");
+    if (!table) return 1;
+    auto row = [&](const char* measure, const std::string& result) {
+        std::fprintf(table, "| %s | %s |\n", measure, result.c_str());
+        std::fflush(table);
+        std::printf("%s: %s\n", measure, result.c_str());
+    };
+    auto format = [](const char* pattern, auto... values) {
+        char text[256];
+        std::snprintf(text, sizeof(text), pattern, values...);
+        return std::string(text);
+    };
+    std::fprintf(table, "| Measure | Result |\n|---|---|\n");
+
+    const std::wstring folder = DokkleProcess::NewSandbox();
+    if (enduranceOnly) {
+        const int only = EnduranceRun(folder, enduranceCycles, table);
+        std::fclose(table);
+        return only;
+    }
+    MoveMouseTo(POINT{512, 384});
+    const double floor = MedianStartup(BuildFolder() + L"LayeredWindowFloor.exe", BuildFolder(), 10);
+    const double startup = MedianStartup(folder + L"Dokkle.exe", folder, 10);
+    row("Start-up: launch to the main pin shown (median of 10)", format("%.0f ms", startup));
+    row("Floor: launch to one layered window shown by a minimal program (median of 10)", format("%.0f ms", floor));
+    row("Start-up against the floor", format("%.2f x", startup / floor));
+    row("Hand-off: second launch to the new pin shown (median of 10)", format("%.0f ms", MedianHandOff(folder, 10)));
+
+    const Spread follow = FollowLatency(folder, 200);
+    row("Follow latency: target moved 200 times, until the pin stands at its new place (median / 90th / 99th)",
+        format("%.0f / %.0f / %.0f ms", follow.median, follow.p90, follow.p99));
+
+    for (int pins : {1, 5, 20}) {
+        const Idle idle = IdleCost(folder, pins);
+        row(format("Idle, %d pricked pin%s on still, inactive targets: SetWindowPos calls per second / CPU time per second",
+                   pins, pins == 1 ? "" : "s").c_str(),
+            format("%.1f / %.2f ms", idle.callsPerSecond, idle.cpuPerSecond));
+        if (pins != 5) {
+            row(format("Memory with %d pin%s: committed bytes / working set", pins, pins == 1 ? "" : "s").c_str(),
+                format("%.2f MiB / %.2f MiB", idle.committed / 1048576.0, idle.workingSet / 1048576.0));
+        }
+    }
+
+    WIN32_FILE_ATTRIBUTE_DATA executable{};
+    GetFileAttributesExW((BuildFolder() + L"Dokkle.exe").c_str(), GetFileExInfoStandard, &executable);
+    row("Size of Dokkle.exe", format("%lu KiB", static_cast<unsigned long>(executable.nFileSizeLow / 1024)));
+
+    const int result = enduranceCycles > 0 ? EnduranceRun(folder, enduranceCycles, table) : 0;
+    std::fclose(table);
+    RemoveFolder(folder);
+    return result;
+}
