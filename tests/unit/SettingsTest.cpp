@@ -28,6 +28,15 @@ protected:
         CloseHandle(file);
     }
 
+    std::string Content() const {
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        char content[256] = {};
+        DWORD read = 0;
+        ReadFile(file, content, sizeof(content) - 1, &read, nullptr);
+        CloseHandle(file);
+        return std::string(content, read);
+    }
+
     std::wstring path;
 };
 
@@ -53,12 +62,7 @@ TEST_F(Settings, ALongValueIsCutTo255Characters) {
 TEST_F(Settings, AFileWrittenByTheProfileWriterHoldsOneSectionAndOneKey) {
     WritePrivateProfileStringW(L"Design", L"FileName", L"Sky Blue.bmp", path.c_str());
     EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), L"Sky Blue.bmp");
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    char content[256] = {};
-    DWORD read = 0;
-    ReadFile(file, content, sizeof(content) - 1, &read, nullptr);
-    CloseHandle(file);
-    EXPECT_EQ(std::string(content, read), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
+    EXPECT_EQ(Content(), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
 }
 
 TEST(Paths, TheSettingsFileIsTheExecutablesBaseNameWithIniBesideIt) {
@@ -88,12 +92,7 @@ class SettingsWrite : public Settings {};
 
 TEST_F(SettingsWrite, ANameTheAnsiCodePageHoldsKeepsTheFileAnsi) {
     modGeneralTips::WriteIniString(L"Design", L"FileName", L"Sky Blue.bmp", path);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    char content[256] = {};
-    DWORD read = 0;
-    ReadFile(file, content, sizeof(content) - 1, &read, nullptr);
-    CloseHandle(file);
-    EXPECT_EQ(std::string(content, read), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
+    EXPECT_EQ(Content(), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
 }
 
 TEST_F(SettingsWrite, ANameBeyondTheAnsiCodePageIsRememberedInFull) {
