@@ -87,7 +87,11 @@ void frmMain::Form_DblClick() { Close(); }
 void frmMain::MoveOntoCursor() {
     POINT cursor{};
     GetCursorPos(&cursor);
-    MoveTo(Subtract32(cursor.x, CursorPositionX), Subtract32(cursor.y, CursorPositionY));
+    const int32_t left = Subtract32(cursor.x, CursorPositionX);
+    const int32_t top = Subtract32(cursor.y, CursorPositionY);
+    // A still cursor costs nothing at the next tick.
+    const RECT bounds = WindowBounds();
+    if (bounds.left != left || bounds.top != top) MoveTo(left, top);
 }
 
 void frmMain::ShowCursorAgain() {
