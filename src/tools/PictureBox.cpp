@@ -35,11 +35,9 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            owner_.PictureBox_MouseDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            return 0;
         case WM_XBUTTONDOWN:
             owner_.PictureBox_MouseDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            return TRUE;
+            return message == WM_XBUTTONDOWN ? TRUE : 0;  // as the extra buttons' messages want
         default: return DefaultHandling(message, wParam, lParam);
     }
 }

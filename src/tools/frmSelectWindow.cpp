@@ -35,7 +35,8 @@ constexpr ControlDesign ControlDesigns[] = {
     {cmdCancel, L"BUTTON", L"キャンセル", WS_TABSTOP | BS_PUSHBUTTON, 0, cmdCancelBounds, true},
     {cmdUpdate, L"BUTTON", L"更新", WS_TABSTOP | BS_PUSHBUTTON, 0, cmdUpdateBounds, true},
     {lblDescription, L"STATIC",
-     L"ウィンドウハンドルを左のリストから選択するか、対象となるウィンドウを右のボックスから選択してください。"
+     L"ウィンドウハンドルを左のリストから選択するか、"
+     L"対象となるウィンドウを右のボックスから選択してください。"
      L"ハンドルやタイトルで検索することもできます。",
      SS_LEFT | SS_NOPREFIX, 0, lblDescriptionBounds, false},
 };

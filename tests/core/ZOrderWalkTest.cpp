@@ -8,7 +8,8 @@ namespace dokkle {
 namespace {
 
 // A Z order given as "the window below each window".
-std::vector<uintptr_t> Walk(const std::map<uintptr_t, uintptr_t>& below, uintptr_t top, uintptr_t skipped = 0) {
+std::vector<uintptr_t> Walk(const std::map<uintptr_t, uintptr_t>& below, uintptr_t top,
+                            uintptr_t skipped = 0) {
     return WalkZOrder(
         top,
         [&](uintptr_t window) {
@@ -25,7 +26,9 @@ TEST(ZOrderWalk, ListsTheWindowsFromTheTopDownWithoutTheSkippedOne) {
     EXPECT_EQ(Walk(below, 0x30, 0x30), (std::vector<uintptr_t>{0x10, 0x20}));
 }
 
-TEST(ZOrderWalk, NoTopWindowGivesNoWindows) { EXPECT_TRUE(Walk({}, 0).empty()); }
+TEST(ZOrderWalk, NoTopWindowGivesNoWindows) {
+    EXPECT_TRUE(Walk({}, 0).empty());
+}
 
 TEST(ZOrderWalk, AnOrderThatTurnsBackOnItselfEndsTheWalkWithEachWindowOnce) {
     // The window that was on top has been moved below the one the walk stands on.

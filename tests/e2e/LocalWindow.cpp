@@ -26,11 +26,14 @@ LocalWindow::LocalWindow(const LocalWindowOptions& options) {
     const RECT& bounds = options.bounds;
     window_ = CreateWindowExW(options.topmost ? WS_EX_TOPMOST : 0, ClassName, options.title.c_str(),
                               WS_OVERLAPPEDWINDOW, bounds.left, bounds.top, bounds.right - bounds.left,
-                              bounds.bottom - bounds.top, options.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+                              bounds.bottom - bounds.top, options.owner, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
     if (options.visible) ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
 
-LocalWindow::~LocalWindow() { Destroy(); }
+LocalWindow::~LocalWindow() {
+    Destroy();
+}
 
 void LocalWindow::Destroy() {
     if (window_) DestroyWindow(window_);

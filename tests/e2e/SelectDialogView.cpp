@@ -16,15 +16,17 @@ constexpr int32_t MapInnerHeight = SelectWindowLayout::picDesktopBounds.height -
 
 HWND SelectDialogView::WaitForDialog(DWORD processId, int timeoutMilliseconds) {
     HWND found = nullptr;
-    WaitUntil([&] {
-        for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, SelectDialogCaption); window;
-             window = FindWindowExW(nullptr, window, nullptr, SelectDialogCaption)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == processId && IsWindowVisible(window)) found = window;
-        }
-        return found != nullptr;
-    }, timeoutMilliseconds);
+    WaitUntil(
+        [&] {
+            for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, SelectDialogCaption); window;
+                 window = FindWindowExW(nullptr, window, nullptr, SelectDialogCaption)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner == processId && IsWindowVisible(window)) found = window;
+            }
+            return found != nullptr;
+        },
+        timeoutMilliseconds);
     return found;
 }
 
@@ -43,8 +45,8 @@ std::wstring SelectDialogView::ControlText(int id) const {
     HWND control = Control(id);
     const LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-    const LRESULT copied =
-        SendMessageW(control, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied = SendMessageW(control, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                        reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
     return text;
 }
@@ -56,7 +58,8 @@ std::vector<std::wstring> SelectDialogView::Lines() const {
     for (LRESULT i = 0; i < count; ++i) {
         const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
         std::wstring line(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-        const LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+        const LRESULT copied =
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
         line.resize(static_cast<size_t>(copied > 0 ? copied : 0));
         lines.push_back(line);
     }

@@ -22,7 +22,9 @@ protected:
     }
 
     static void Type(const std::string& letters) {
-        for (char letter : letters) PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter))));
+        for (char letter : letters) {
+            PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter))));
+        }
     }
 
     static bool Closes(const SelectDialogView& view) {
@@ -30,10 +32,12 @@ protected:
     }
 
     static bool Selects(const SelectDialogView& view, HWND window) {
-        return WaitUntil([&] {
-            const auto line = view.LineOf(window);
-            return line && view.SelectedLine() == line;
-        }, 2000);
+        return WaitUntil(
+            [&] {
+                const auto line = view.LineOf(window);
+                return line && view.SelectedLine() == line;
+            },
+            2000);
     }
 
     static bool SameColour(Colour colour, COLORREF expected) {
@@ -113,7 +117,9 @@ TEST_F(SelectWindow, TypingAndEnterWalkTheMatchingLinesAndWrapAround) {
     EXPECT_TRUE(Selects(view, mail.Handle()));
 
     // On through every other line that holds an m in either case, and round to Memo again.
-    const auto holdsM = [](const std::wstring& line) { return line.find_first_of(L"mM") != std::wstring::npos; };
+    const auto holdsM = [](const std::wstring& line) {
+        return line.find_first_of(L"mM") != std::wstring::npos;
+    };
     size_t expected = memoLine + 2;
     for (size_t presses = 0; presses < lines.size() && expected != memoLine; ++presses) {
         do {
@@ -144,8 +150,10 @@ TEST_F(SelectWindow, TheDialogStandsAsLaidOutWithItsCaptionsAndASunkenMap) {
         RECT bounds;
         const wchar_t* caption;
     } controls[] = {
-        {Layout::lblDescription, {5, 5, 540, 31},
-         L"ウィンドウハンドルを左のリストから選択するか、対象となるウィンドウを右のボックスから選択してください。"
+        {Layout::lblDescription,
+         {5, 5, 540, 31},
+         L"ウィンドウハンドルを左のリストから選択するか、"
+         L"対象となるウィンドウを右のボックスから選択してください。"
          L"ハンドルやタイトルで検索することもできます。"},
         {Layout::lstWindows, {5, 35, 284, 369}, nullptr},
         {Layout::picDesktop, {289, 35, 540, 211}, nullptr},
@@ -188,13 +196,18 @@ TEST_F(SelectWindow, AClickOnTheMapSelectsTheWindowDrawnThereAndTheHighlightMove
     const Rect targetOnMap = SelectDialogView::MapRectOf(RectOf(target.Window()));
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     // A point of the target's block that Memo's does not cover.
-    const POINT targetPixel = view.ScreenPointOfMapPixel(Point{targetOnMap.right - 5, targetOnMap.bottom - 5});
-    ASSERT_TRUE(WaitUntil([&] { return SameColour(Screenshot(RectOf(view.Handle())).At(targetPixel.x, targetPixel.y), highlight); }));
+    const POINT targetPixel =
+        view.ScreenPointOfMapPixel(Point{targetOnMap.right - 5, targetOnMap.bottom - 5});
+    ASSERT_TRUE(WaitUntil([&] {
+        return SameColour(Screenshot(RectOf(view.Handle())).At(targetPixel.x, targetPixel.y), highlight);
+    }));
 
     const POINT memoPixel = view.ScreenPointOfMapPixel(Point{memoOnMap.left + 5, memoOnMap.top + 5});
     LeftClickAt(memoPixel);
     EXPECT_TRUE(Selects(view, memo.Handle()));
-    ASSERT_TRUE(WaitUntil([&] { return SameColour(Screenshot(RectOf(view.Handle())).At(memoPixel.x, memoPixel.y), highlight); }));
+    ASSERT_TRUE(WaitUntil([&] {
+        return SameColour(Screenshot(RectOf(view.Handle())).At(memoPixel.x, memoPixel.y), highlight);
+    }));
 
     const Screenshot shot(RectOf(view.Handle()));
     shot.Save(BuildFolder() + L"select-window.bmp");
@@ -233,7 +246,8 @@ TEST_F(SelectWindow, OkWithAnotherWindowSticksThePinAtItsTopCentreWithTheWindowT
     // Once the keyword box has lost the focus (Tab, Tab to the list), Enter is OK again.
     PressKey(VK_TAB);
     PressKey(VK_TAB);
-    ASSERT_TRUE(WaitUntil([&] { return LOWORD(SendMessageW(view.Handle(), DM_GETDEFID, 0, 0)) == Layout::cmdOK; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return LOWORD(SendMessageW(view.Handle(), DM_GETDEFID, 0, 0)) == Layout::cmdOK; }));
     PressKey(VK_RETURN);
     ASSERT_TRUE(Closes(view));
 

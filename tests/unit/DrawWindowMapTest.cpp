@@ -58,8 +58,9 @@ const COLORREF Highlight = GetSysColor(COLOR_HIGHLIGHT);
 TEST(DrawWindowMap, OwnedWindowsAreGreyOutlinesTheOthersBlocksAndTheSelectedWindowIsHighlighted) {
     MapPicture picture;
     // From the top of the Z order: an owned window, an unowned one, the selected one at the bottom.
-    picture.Draw({Entry(1, 10, 10, 30, 30, true), Entry(2, 50, 10, 70, 30, false), Entry(3, 20, 20, 60, 60, false)},
-                 3, std::nullopt);
+    picture.Draw(
+        {Entry(1, 10, 10, 30, 30, true), Entry(2, 50, 10, 70, 30, false), Entry(3, 20, 20, 60, 60, false)}, 3,
+        std::nullopt);
     EXPECT_EQ(picture.At(100, 70), Window);
     EXPECT_EQ(picture.At(40, 40), Highlight);
     EXPECT_EQ(picture.At(10, 10), GrayText);

@@ -31,8 +31,11 @@ TEST_F(SelectWindowChoice, ListsHiddenOwnedUntitledLongAndForeignScriptTitledWin
 
     const std::vector<std::wstring> lines = Lines();
     EXPECT_EQ(LineOf(dialog->Window()), std::nullopt);
-    const std::pair<HWND, std::wstring> expected[] = {
-        {owner, L"Memo"}, {owned, L"owned"}, {untitled, L""}, {foreignTitled, foreign}, {longTitled, longTitle}};
+    const std::pair<HWND, std::wstring> expected[] = {{owner, L"Memo"},
+                                                      {owned, L"owned"},
+                                                      {untitled, L""},
+                                                      {foreignTitled, foreign},
+                                                      {longTitled, longTitle}};
     for (const auto& [window, title] : expected) {
         const auto line = LineOf(window);
         ASSERT_TRUE(line) << title.size();
@@ -90,7 +93,8 @@ TEST_F(SelectWindowChoice, TheWindowHandedInIsSelectedOkHandsBackTheNewChoiceAnd
 
 TEST_F(SelectWindowChoice, AWindowThatIsNotListedSelectsNoLineAndOkHandsItBack) {
     HWND framed = MakeWindow(L"Memo");
-    HWND child = CreateWindowExW(0, L"BUTTON", L"child", WS_CHILD, 0, 0, 10, 10, framed, nullptr, nullptr, nullptr);
+    HWND child =
+        CreateWindowExW(0, L"BUTTON", L"child", WS_CHILD, 0, 0, 10, 10, framed, nullptr, nullptr, nullptr);
     for (HWND target : {HWND{nullptr}, child}) {
         Open(target);
         EXPECT_EQ(SelectedLine(), std::nullopt);

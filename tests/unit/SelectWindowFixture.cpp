@@ -7,8 +7,8 @@ namespace dokkle::testing {
 
 HWND SelectWindowTest::MakeWindow(const std::wstring& title, RECT bounds, DWORD extendedStyle, HWND owner) {
     HWND window = CreateWindowExW(extendedStyle, L"STATIC", title.c_str(), WS_POPUP, bounds.left, bounds.top,
-                                  bounds.right - bounds.left, bounds.bottom - bounds.top, owner, nullptr, nullptr,
-                                  nullptr);
+                                  bounds.right - bounds.left, bounds.bottom - bounds.top, owner, nullptr,
+                                  nullptr, nullptr);
     windows.emplace_back(window);
     return window;
 }
@@ -23,7 +23,9 @@ void SelectWindowTest::Notify(int id, int code) const {
     SendMessageW(dialog->Window(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
 }
 
-void SelectWindowTest::Click(int id) const { Notify(id, BN_CLICKED); }
+void SelectWindowTest::Click(int id) const {
+    Notify(id, BN_CLICKED);
+}
 
 void SelectWindowTest::ChooseLine(int line) const {
     SendMessageW(Item(SelectWindowLayout::lstWindows), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
@@ -45,7 +47,8 @@ std::vector<std::wstring> SelectWindowTest::Lines() const {
     const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         std::wstring line(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-        line.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
+        line.resize(
+            static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
         lines.push_back(line);
     }
     return lines;
@@ -70,6 +73,8 @@ std::wstring SelectWindowTest::LineFor(HWND window, const std::wstring& title) {
     return FormatHex8(static_cast<int32_t>(reinterpret_cast<uintptr_t>(window))) + L"\t" + title;
 }
 
-bool SelectWindowTest::IsOkEnabled() const { return IsWindowEnabled(Item(SelectWindowLayout::cmdOK)) != FALSE; }
+bool SelectWindowTest::IsOkEnabled() const {
+    return IsWindowEnabled(Item(SelectWindowLayout::cmdOK)) != FALSE;
+}
 
 }  // namespace dokkle::testing

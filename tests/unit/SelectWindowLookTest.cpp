@@ -60,8 +60,8 @@ TEST_F(SelectWindowLook, TabRunsKeywordSearchListOkCancelUpdateAndOkIsTheDefault
         control = GetNextDlgTabItem(window, control, FALSE);
         order.push_back(GetDlgCtrlID(control));
     }
-    EXPECT_EQ(order, (std::vector<int>{Layout::cmdSearch, Layout::lstWindows, Layout::cmdOK, Layout::cmdCancel,
-                                       Layout::cmdUpdate, Layout::txtKeyword}));
+    EXPECT_EQ(order, (std::vector<int>{Layout::cmdSearch, Layout::lstWindows, Layout::cmdOK,
+                                       Layout::cmdCancel, Layout::cmdUpdate, Layout::txtKeyword}));
     EXPECT_EQ(LOWORD(SendMessageW(window, DM_GETDEFID, 0, 0)), Layout::cmdOK);
 
     // The keyword box with the focus makes Search the default button; losing it gives it back to OK.
@@ -101,9 +101,9 @@ TEST_F(SelectWindowLook, ALargerWindowStretchesLabelAndListAndCarriesMapAndPanel
     };
     for (const auto& control : expected) {
         const RECT bounds = BoundsInDialog(Item(control.id));
-        EXPECT_TRUE(EqualRect(&bounds, &control.bounds)) << control.id << ": " << bounds.left << ", "
-                                                          << bounds.top << ", " << bounds.right << ", "
-                                                          << bounds.bottom;
+        EXPECT_TRUE(EqualRect(&bounds, &control.bounds))
+            << control.id << ": " << bounds.left << ", " << bounds.top << ", " << bounds.right << ", "
+            << bounds.bottom;
     }
 }
 
