@@ -20,7 +20,7 @@ public:
     frmSelectWindow() : picDesktop(*this) {}
     ~frmSelectWindow() override;
 
-    // The window handed in; after OK, the window chosen. Setting it also selects that window.
+    // The window handed in, which the dialog opens with selected; after OK, the window chosen.
     HWND hTargetWindow() const { return result_; }
     void hTargetWindow(HWND value);
 
