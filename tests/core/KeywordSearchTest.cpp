@@ -65,9 +65,5 @@ TEST(KeywordSearch, ASelectedLineBeyondTheListWrapsRatherThanReadingPastIt) {
     EXPECT_EQ(Find(MemoSummaryMail, L"m", SIZE_MAX, true), 1u);
 }
 
-TEST(KeywordSearch, OneLineMatchesItselfAgainAfterWrapping) {
-    EXPECT_EQ(Find({L"0x00000001\tMemo"}, L"memo", 0, true), 0u);
-}
-
 }  // namespace
 }  // namespace dokkle

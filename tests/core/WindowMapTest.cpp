@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <cstdint>
 
 namespace dokkle {
 namespace {
@@ -42,11 +42,6 @@ TEST(WindowMap, AScreenOrBoxOfNoSizeGivesAFlatMapRatherThanADivisionByZero) {
     EXPECT_EQ(noBox.x, 0.0f);
     EXPECT_EQ(noBox.y, 0.0f);
     EXPECT_EQ(ToMapRect(Rect{-32000, -32000, 1024, 768}, noScreen), (Rect{0, 0, 0, 0}));
-}
-
-TEST(WindowMap, RectanglesFarOffTheScreenSaturateInsteadOfOverflowing) {
-    const MapScale enlarging = MeasureMap(201, 201, 100, 100);  // two map pixels per screen pixel
-    EXPECT_EQ(ToMapRect(Rect{INT32_MIN, 0, INT32_MAX, 10}, enlarging), (Rect{INT32_MIN, 0, INT32_MAX, 20}));
 }
 
 TEST(MapHitTest, WhereRectanglesOverlapTheLowestIndexTheWindowDrawnOnTopWins) {

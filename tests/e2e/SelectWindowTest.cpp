@@ -14,7 +14,7 @@ namespace {
 namespace Layout = SelectWindowLayout;
 
 class SelectWindow : public PinTest {
-protected:
+  protected:
     // Chooses "ハンドルを指定して刺す (&H)" from the pin's menu and waits for the dialog.
     SelectDialogView OpenDialogOf(HWND pin) {
         EXPECT_TRUE(ChooseFromMenu(pin, {'H'}));
@@ -234,10 +234,12 @@ TEST_F(SelectWindow, AClickOnTheMapSelectsTheWindowDrawnThereAndTheHighlightMove
     EXPECT_EQ(view.SelectedLine(), view.LineOf(target.Window()));
 }
 
-TEST_F(SelectWindow, OkWithAnotherWindowSticksThePinAtItsTopCentreWithTheWindowTopmostAndActive) {
+TEST_F(SelectWindow, OkWithAnotherWindowSticksThePinAtItsTopCentreAndRemembersThatWindowsRectangle) {
     TargetProcess target;
     LocalWindow summary({.title = L"Dokkle summary", .bounds = {620, 90, 900, 330}});
     HWND pin = PrickAt(target.FreePoint());
+    // With the position fixed, what the pin remembers shows: the new target must stay where it is.
+    ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));
     const SelectDialogView view = OpenDialogOf(pin);
     ASSERT_NE(view.Handle(), nullptr);
     Type("summary");
@@ -257,9 +259,14 @@ TEST_F(SelectWindow, OkWithAnotherWindowSticksThePinAtItsTopCentreWithTheWindowT
     EXPECT_EQ(GetForegroundWindow(), summary.Handle());
     EXPECT_TRUE(WaitUntil([&] { return InZOrder({pin, summary.Handle()}).front() == pin; }, 1000));
 
-    // It follows its new target from there.
+    // A few ticks on, neither has moved; the new target, dragged away, snaps back to its own place.
+    PumpMessagesFor(300);
+    EXPECT_TRUE(PinHangsAt(pin, POINT{760, 110}));
+    EXPECT_EQ(RectOf(summary.Handle()).left, 620);
     SetWindowPos(summary.Handle(), nullptr, 580, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{720, 140}); }, 1000));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return RectOf(summary.Handle()).left == 620 && RectOf(summary.Handle()).top == 90; }));
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{760, 110}); }, 1000));
 }
 
 enum class Closing { CancelButton, Escape, CloseBox, UnchangedOk };
@@ -280,10 +287,18 @@ TEST_P(SelectWindowClosing, CancelEscTheCloseBoxOrAnUnchangedOkLeaveThePinAsItWa
         ASSERT_TRUE(Selects(view, summary.Handle()));
     }
     switch (GetParam()) {
-        case Closing::CancelButton: LeftClickAt(view.ControlCentre(Layout::cmdCancel)); break;
-        case Closing::Escape: PressKey(VK_ESCAPE); break;
-        case Closing::CloseBox: PostMessageW(view.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); break;
-        case Closing::UnchangedOk: LeftClickAt(view.ControlCentre(Layout::cmdOK)); break;
+        case Closing::CancelButton:
+            LeftClickAt(view.ControlCentre(Layout::cmdCancel));
+            break;
+        case Closing::Escape:
+            PressKey(VK_ESCAPE);
+            break;
+        case Closing::CloseBox:
+            PostMessageW(view.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+            break;
+        case Closing::UnchangedOk:
+            LeftClickAt(view.ControlCentre(Layout::cmdOK));
+            break;
     }
     ASSERT_TRUE(Closes(view));
     PumpMessagesFor(300);
