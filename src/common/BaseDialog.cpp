@@ -63,14 +63,20 @@ void BaseDialog::ShowModal() {
     EnumThreadWindows(GetCurrentThreadId(), DisableOtherWindow, reinterpret_cast<LPARAM>(&disabled));
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
+    // The dialog manager focuses the first tab stop at WM_INITDIALOG, before OnInitDialog has made any.
+    HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (first && !IsChild(window_, GetFocus())) {
+        SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    }
 
-    MSG message;
+    // Forms that close meanwhile are deleted by the outer loop, not here: the handler that opened this
+    // dialog may belong to one of them and is still on the stack.
+    MSG message{};
     while (window_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!window_ || !IsDialogMessageW(window_, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        FormLifetime::DeleteClosedForms();
     }
     if (message.message == WM_QUIT) PostQuitMessage(static_cast<int>(message.wParam));
 

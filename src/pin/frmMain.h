@@ -55,6 +55,8 @@ private:
     void PickUp();
     void Drop();
     void Prick(HWND hWnd, bool UseCursor);
+    // The pin's offsets from its target's corner, taken from where the pin is now.
+    void RecordPrickedOffsets(const RECT& target);
     void MoveOntoCursor();
     void ShowCursorAgain();
 

@@ -1,8 +1,10 @@
 // The pin's handlers of its menu's events.
 #include "common/AppVersion.h"
+#include "common/Rounding.h"
 #include "common/modGeneralTips.h"
 #include "pin/frmMain.h"
 #include "startup/VersionResource.h"
+#include "tools/frmSelectWindow.h"
 
 namespace dokkle {
 
@@ -31,7 +33,34 @@ void frmMain::frmMenuInst_mnuPopupPrickableToChildWindowClick() {
     Prick(nullptr, false);
 }
 
-void frmMain::frmMenuInst_mnuPopupSelectTargetClick() {}
+void frmMain::frmMenuInst_mnuPopupSelectTargetClick() {
+    HWND n = nullptr;
+    {
+        frmSelectWindow dialog;
+        dialog.hTargetWindow(hTarget);
+        dialog.ShowModal();
+        n = dialog.hTargetWindow();
+    }
+    // The pin keeps following while the dialog is open, and closes if its target goes meanwhile.
+    if (IsClosed()) return;
+    if (n == hTarget || !IsWindow(n) || n == Window()) return;
+
+    Unprick();
+    Prick(n, true);
+    if (IsClosed()) return;
+
+    RECT target{};
+    GetWindowRect(hTarget, &target);
+    // The tip goes to the target's horizontal centre, 20 pixels below its top edge.
+    const double tipX = (static_cast<double>(target.left) + target.right) / 2;
+    const double tipY = static_cast<double>(target.top) + 20;
+    MoveTo(RoundHalfEven(tipX - CursorPositionX), RoundHalfEven(tipY - CursorPositionY));
+    RecordPrickedOffsets(target);
+    MemoryLeft = target.left;
+    MemoryTop = target.top;
+    MemoryWidth = modGeneralTips::RectWidth(target);
+    MemoryHeight = modGeneralTips::RectHeight(target);
+}
 
 void frmMain::frmMenuInst_mnuPopupInformationClick() {}
 

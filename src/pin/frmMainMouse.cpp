@@ -159,6 +159,12 @@ void frmMain::Prick(HWND hWnd, bool UseCursor) {
 
     RECT target{};
     GetWindowRect(hTarget, &target);
+    RecordPrickedOffsets(target);
+    SetForegroundWindow(hTarget);
+    IsPricked = true;
+}
+
+void frmMain::RecordPrickedOffsets(const RECT& target) {
     const RECT pin = WindowBounds();
     PrickedOffsetX = Subtract32(IntegerDivide(static_cast<double>(pin.left) * modGeneralTips::TwipsPerPixelX(),
                                               modGeneralTips::TwipsPerPixelX()),
@@ -166,8 +172,6 @@ void frmMain::Prick(HWND hWnd, bool UseCursor) {
     PrickedOffsetY = Subtract32(IntegerDivide(static_cast<double>(pin.top) * modGeneralTips::TwipsPerPixelY(),
                                               modGeneralTips::TwipsPerPixelY()),
                                 target.top);
-    SetForegroundWindow(hTarget);
-    IsPricked = true;
 }
 
 }  // namespace dokkle

@@ -1,0 +1,198 @@
+#include "tools/frmSelectWindow.h"
+
+#include <utility>
+
+#include "common/Controls.h"
+#include "tools/SelectWindowLayout.h"
+
+namespace dokkle {
+namespace {
+
+using namespace SelectWindowLayout;
+
+static_assert(SelectWindowLayout::cmdOK == IDOK && SelectWindowLayout::cmdCancel == IDCANCEL);
+
+struct ControlDesign {
+    int id;
+    const wchar_t* className;  // none for the map, which is a picture box
+    const wchar_t* caption;
+    DWORD style;
+    DWORD extendedStyle;
+    Bounds bounds;
+    bool inPanel;
+};
+
+// In tab order, which is the order of creation: the keyword box first, so it has the focus at the start.
+constexpr ControlDesign ControlDesigns[] = {
+    {txtKeyword, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, txtKeywordBounds, true},
+    {cmdSearch, L"BUTTON", L"検索", WS_TABSTOP | BS_PUSHBUTTON, 0, cmdSearchBounds, true},
+    // Tab stops spread the handle and the title of each line apart.
+    {lstWindows, L"LISTBOX", L"",
+     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
+     lstWindowsBounds, false},
+    {picDesktop, nullptr, L"", 0, 0, picDesktopBounds, false},
+    {cmdOK, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, cmdOKBounds, true},
+    {cmdCancel, L"BUTTON", L"キャンセル", WS_TABSTOP | BS_PUSHBUTTON, 0, cmdCancelBounds, true},
+    {cmdUpdate, L"BUTTON", L"更新", WS_TABSTOP | BS_PUSHBUTTON, 0, cmdUpdateBounds, true},
+    {lblDescription, L"STATIC",
+     L"ウィンドウハンドルを左のリストから選択するか、"
+     L"対象となるウィンドウを右のボックスから選択してください。"
+     L"ハンドルやタイトルで検索することもできます。",
+     SS_LEFT | SS_NOPREFIX, 0, lblDescriptionBounds, false},
+};
+
+constexpr Point picPanelCorner{picPanelBounds.left, picPanelBounds.top};
+
+Bounds Offset(const Bounds& bounds, Point corner) {
+    return Bounds{bounds.left + corner.x, bounds.top + corner.y, bounds.width, bounds.height};
+}
+
+RECT BoundsInParent(HWND control) {
+    RECT bounds{};
+    GetWindowRect(control, &bounds);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+}  // namespace
+
+frmSelectWindow::~frmSelectWindow() {
+    // The controls go before the font they use.
+    CloseDialog();
+}
+
+void frmSelectWindow::hTargetWindow(HWND value) {
+    result_ = value;
+    SelectedWindow = value;
+}
+
+bool frmSelectWindow::Load() {
+    return CreateDialogWindow(L"ウィンドウの選択",
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                              SIZE{ClientWidth, ClientHeight});
+}
+
+void frmSelectWindow::ShowModal() {
+    if (Load()) BaseDialog::ShowModal();
+}
+
+void frmSelectWindow::OnInitDialog() {
+    Form_Load();
+}
+
+void frmSelectWindow::Form_Load() {
+    font_ = Controls::CreatePointFont(L"MS UI Gothic", 9, SHIFTJIS_CHARSET);
+    CreateControls();
+    RECT client{};
+    GetClientRect(Window(), &client);
+    Form_Resize(client.right, client.bottom);
+    CentreOnScreen();
+    SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SendMessageW(Window(), DM_SETDEFID, SelectWindowLayout::cmdOK, 0);
+    RefreshWindowList();
+}
+
+void frmSelectWindow::CreateControls() {
+    for (const ControlDesign& design : ControlDesigns) {
+        const Bounds bounds = design.inPanel ? Offset(design.bounds, picPanelCorner) : design.bounds;
+        if (!design.className) {
+            picDesktop.Create(Window(), bounds, design.id);
+            continue;
+        }
+        Controls::Create(Window(), design.className, design.caption, design.style, design.extendedStyle,
+                         bounds, design.id, font_.get());
+    }
+    lblDescription = GetDlgItem(Window(), SelectWindowLayout::lblDescription);
+    lstWindows = GetDlgItem(Window(), SelectWindowLayout::lstWindows);
+    txtKeyword = GetDlgItem(Window(), SelectWindowLayout::txtKeyword);
+    cmdSearch = GetDlgItem(Window(), SelectWindowLayout::cmdSearch);
+    cmdUpdate = GetDlgItem(Window(), SelectWindowLayout::cmdUpdate);
+    cmdOK = GetDlgItem(Window(), SelectWindowLayout::cmdOK);
+    cmdCancel = GetDlgItem(Window(), SelectWindowLayout::cmdCancel);
+}
+
+void frmSelectWindow::CentreOnScreen() {
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT bounds{};
+    GetWindowRect(Window(), &bounds);
+    const int left = workArea.left + (workArea.right - workArea.left - (bounds.right - bounds.left)) / 2;
+    const int top = workArea.top + (workArea.bottom - workArea.top - (bounds.bottom - bounds.top)) / 2;
+    SetWindowPos(Window(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmSelectWindow::Form_Resize(int32_t width, int32_t height) {
+    if (!lstWindows) return;  // the window takes its first size before it has controls
+    const RECT list = BoundsInParent(lstWindows);
+    const Placement placement = Arrange(width, height, list.right - list.left);
+    constexpr UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (placement.lblDescriptionWidth) {
+        const RECT label = BoundsInParent(lblDescription);
+        SetWindowPos(lblDescription, nullptr, 0, 0, *placement.lblDescriptionWidth, label.bottom - label.top,
+                     SWP_NOMOVE | keep);
+    }
+    if (placement.lstWindows) {
+        const Bounds& bounds = *placement.lstWindows;
+        SetWindowPos(lstWindows, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, keep);
+    }
+    SetWindowPos(picDesktop.Window(), nullptr, placement.picDesktop.x, placement.picDesktop.y, 0, 0,
+                 SWP_NOSIZE | keep);
+    MovePanel(placement.picPanel);
+}
+
+void frmSelectWindow::MovePanel(Point corner) {
+    const std::pair<HWND, Bounds> panel[] = {{txtKeyword, txtKeywordBounds},
+                                             {cmdSearch, cmdSearchBounds},
+                                             {cmdUpdate, cmdUpdateBounds},
+                                             {cmdOK, cmdOKBounds},
+                                             {cmdCancel, cmdCancelBounds}};
+    for (const auto& [control, bounds] : panel) {
+        SetWindowPos(control, nullptr, corner.x + bounds.left, corner.y + bounds.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+bool frmSelectWindow::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return true;
+        case WM_SIZE: Form_Resize(LOWORD(lParam), HIWORD(lParam)); return true;
+        case WM_CLOSE: CloseDialog(); return true;
+        default: return false;
+    }
+}
+
+void frmSelectWindow::OnCommand(int id, int code) {
+    switch (id) {
+        case SelectWindowLayout::txtKeyword:
+            if (code == EN_CHANGE) SearchKeyword(false);
+            // While the keyword box has the focus, Enter searches on.
+            if (code == EN_SETFOCUS) SendMessageW(Window(), DM_SETDEFID, SelectWindowLayout::cmdSearch, 0);
+            if (code == EN_KILLFOCUS) SendMessageW(Window(), DM_SETDEFID, SelectWindowLayout::cmdOK, 0);
+            break;
+        case SelectWindowLayout::lstWindows:
+            if (code == LBN_SELCHANGE) lstWindows_Click();
+            break;
+        case SelectWindowLayout::cmdSearch:
+            if (code == BN_CLICKED) SearchKeyword(true);
+            break;
+        case SelectWindowLayout::cmdOK:
+            if (code == BN_CLICKED) cmdOK_Click();
+            break;
+        case SelectWindowLayout::cmdCancel:
+            if (code == BN_CLICKED) CloseDialog();
+            break;
+        case SelectWindowLayout::cmdUpdate:
+            if (code == BN_CLICKED) RefreshWindowList();
+            break;
+        default: break;
+    }
+}
+
+void frmSelectWindow::cmdOK_Click() {
+    // Commands for this id can come from elsewhere than the button itself (Enter, another program).
+    if (!IsWindowEnabled(cmdOK)) return;
+    result_ = SelectedWindow;
+    CloseDialog();
+}
+
+}  // namespace dokkle
