@@ -50,8 +50,8 @@ TEST_F(SelectWindowChoice, ListsHiddenOwnedUntitledLongAndForeignScriptTitledWin
     EXPECT_EQ(LineOf(GetWindow(dialog->Window(), GW_HWNDNEXT)), 0u);
 }
 
-TEST_F(SelectWindowChoice, ListsMoreThanAThousandWindowsAllOfThemInZOrder) {
-    for (int i = 0; i < 1100; ++i) MakeWindow(L"many " + std::to_wstring(i));
+TEST_F(SelectWindowChoice, ListsMoreThanTwoThousandWindowsAllOfThemInZOrder) {
+    for (int i = 0; i < 2100; ++i) MakeWindow(L"many " + std::to_wstring(i));
     Open(nullptr);
     // Each new window went on top of the ones before it.
     std::vector<size_t> lines;
@@ -61,8 +61,8 @@ TEST_F(SelectWindowChoice, ListsMoreThanAThousandWindowsAllOfThemInZOrder) {
         lines.push_back(*line);
     }
     EXPECT_TRUE(std::is_sorted(lines.rbegin(), lines.rend()));
-    EXPECT_GT(Lines().size(), 1100u);
-    EXPECT_EQ(Lines()[lines.back()], LineFor(windows.back().get(), L"many 1099"));
+    EXPECT_GT(Lines().size(), 2100u);
+    EXPECT_EQ(Lines()[lines.back()], LineFor(windows.back().get(), L"many 2099"));
 }
 
 TEST_F(SelectWindowChoice, TheWindowHandedInIsSelectedOkHandsBackTheNewChoiceAndCancelTheWindowHandedIn) {
