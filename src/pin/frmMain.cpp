@@ -6,6 +6,7 @@
 #include "pin/FollowStatistics.h"
 #include "startup/HandOff.h"
 #include "startup/modMain.h"
+#include "tools/frmWindowInfo.h"
 
 namespace dokkle {
 namespace {
@@ -90,6 +91,7 @@ void frmMain::Form_Unload() {
     objMessageListener.reset();
     Unprick();
     frmMenuInst->Unload();
+    frmWindowInfo::Instance().OwnerFormClosing(this);
     if (cursorHidden_) ShowCursorAgain();
 }
 

@@ -5,6 +5,7 @@
 #include "pin/frmMain.h"
 #include "startup/VersionResource.h"
 #include "tools/frmSelectWindow.h"
+#include "tools/frmWindowInfo.h"
 
 namespace dokkle {
 
@@ -62,7 +63,12 @@ void frmMain::frmMenuInst_mnuPopupSelectTargetClick() {
     MemoryHeight = modGeneralTips::RectHeight(target);
 }
 
-void frmMain::frmMenuInst_mnuPopupInformationClick() {}
+void frmMain::frmMenuInst_mnuPopupInformationClick() {
+    frmWindowInfo& dialog = frmWindowInfo::Instance();
+    dialog.OwnerForm = this;
+    // A target that has just closed leaves nothing to show or to act on: the message saying so is all.
+    if (dialog.LoadInfo(hTarget)) dialog.ShowModal();
+}
 
 void frmMain::frmMenuInst_mnuPopupVersionInfoClick() {
     SetWindowPos(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

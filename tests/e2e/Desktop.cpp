@@ -90,6 +90,20 @@ void LeftRelease() { Send({MouseInput(MOUSEEVENTF_LEFTUP)}); }
 
 void PressKey(WORD virtualKey) { Send({KeyInput(virtualKey, false), KeyInput(virtualKey, true)}); }
 
+void TypeText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t character : text) {
+        for (DWORD release : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = character;
+            input.ki.dwFlags = KEYEVENTF_UNICODE | release;
+            inputs.push_back(input);
+        }
+    }
+    Send(inputs);
+}
+
 POINT CursorPosition() {
     POINT point{};
     GetCursorPos(&point);

@@ -20,6 +20,8 @@ void RightClickAt(POINT point);
 void LeftPress();
 void LeftRelease();
 void PressKey(WORD virtualKey);
+// Types the text as characters, whatever the keyboard layout.
+void TypeText(const std::wstring& text);
 POINT CursorPosition();
 
 std::wstring TitleOf(HWND window);

@@ -1,5 +1,6 @@
 #include "TargetProcess.h"
 
+#include <atomic>
 #include <cstdio>
 
 #include "Desktop.h"
@@ -7,28 +8,58 @@
 namespace dokkle::e2e {
 namespace {
 
-std::wstring Arguments(const TargetOptions& options) {
+std::wstring NewRecordFile() {
+    static std::atomic<int> counter{0};
+    wchar_t temporary[MAX_PATH];
+    GetTempPathW(MAX_PATH, temporary);
+    return std::wstring(temporary) + L"dokkle-target-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++counter) + L".log";
+}
+
+std::wstring Arguments(const TargetOptions& options, const std::wstring& recordFile) {
     wchar_t geometry[128];
     swprintf(geometry, 128, L"--rect %ld %ld %ld %ld --colour %06lx", options.bounds.left, options.bounds.top,
              options.bounds.right - options.bounds.left, options.bounds.bottom - options.bounds.top,
              static_cast<unsigned long>(options.colour));
-    return L"--title \"" + options.title + L"\" " + geometry + (options.withButton ? L" --button" : L"");
+    std::wstring arguments = L"--title \"" + options.title + L"\" " + geometry;
+    if (options.withButton) arguments += L" --button";
+    if (options.withOwnedPopup) arguments += L" --owned";
+    if (!recordFile.empty()) arguments += L" --record \"" + recordFile + L"\"";
+    if (options.refuseClose) arguments += L" --refuse-close";
+    if (!options.loadLibrary.empty()) arguments += L" --load " + options.loadLibrary;
+    return arguments;
 }
 
 }  // namespace
 
 TargetProcess::TargetProcess(const TargetOptions& options)
-    : ChildProcess(BuildFolder() + L"TestTarget.exe", Arguments(options), BuildFolder()) {
+    : TargetProcess(options, options.recordMessages ? NewRecordFile() : std::wstring()) {}
+
+TargetProcess::TargetProcess(const TargetOptions& options, std::wstring recordFile)
+    : ChildProcess(options.executable.empty() ? BuildFolder() + L"TestTarget.exe" : options.executable,
+                   Arguments(options, recordFile), BuildFolder()),
+      recordFile_(std::move(recordFile)) {
     WaitUntil([&] {
         const auto windows = VisibleWindowsOfClass(L"DokkleTestTarget");
         window_ = windows.empty() ? nullptr : windows.front();
-        return window_ != nullptr;
+        return window_ != nullptr && (!options.withOwnedPopup || OwnedPopup() != nullptr);
     });
+    if (options.priorityClass != 0) SetPriorityClass(Handle(), options.priorityClass);
     // Clicks follow the X stacking order: give the new window a moment to be on top there too.
     PumpMessagesFor(200);
 }
 
+TargetProcess::~TargetProcess() {
+    Kill();
+    if (!recordFile_.empty()) DeleteFileW(recordFile_.c_str());
+}
+
 HWND TargetProcess::Button() const { return FindWindowExW(window_, nullptr, L"BUTTON", nullptr); }
+
+HWND TargetProcess::OwnedPopup() const {
+    const auto windows = VisibleWindowsOfClass(L"DokkleTestOwned");
+    return windows.empty() ? nullptr : windows.front();
+}
 
 POINT TargetProcess::FreePoint() const {
     RECT client{};
@@ -41,6 +72,26 @@ POINT TargetProcess::FreePoint() const {
 POINT TargetProcess::ButtonCentre() const {
     const RECT button = RectOf(Button());
     return POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+}
+
+std::vector<RecordedMessage> TargetProcess::RecordedMessages() const {
+    std::vector<RecordedMessage> messages;
+    HANDLE file = CreateFileW(recordFile_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return messages;
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
+    CloseHandle(file);
+    unsigned message = 0;
+    unsigned long wParam = 0, lParam = 0;
+    for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        if (sscanf(text.c_str() + start, "%x %lx %lx", &message, &wParam, &lParam) == 3) {
+            messages.push_back({message, static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam)});
+        }
+    }
+    return messages;
 }
 
 }  // namespace dokkle::e2e
