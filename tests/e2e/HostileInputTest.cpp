@@ -91,6 +91,18 @@ TEST_F(HostileInput, ATargetThatVanishesWhileTheMenuIsOpenClosesThePinQuietly) {
     EXPECT_TRUE(CursorShowing());
 }
 
+TEST_F(HostileInput, ATargetThatVanishesWhileThePinIsStuckIntoItClosesThePinAtTheNextTick) {
+    TargetOptions options;
+    options.vanishWhenTopmost = true;
+    TargetProcess target(options);
+    const POINT point = target.FreePoint();
+    LaunchWithMouseAt(point);
+    LeftClickAt(point);
+    EXPECT_TRUE(dokkle->WaitForExit(3000));
+    EXPECT_EQ(dokkle->ExitCode(), 0u);
+    EXPECT_TRUE(CursorShowing());
+}
+
 TEST_F(HostileInput, BrokenDesignsChosenFromTheMenuShowTheBuiltInLook) {
     using testing::MakeBmp;
     namespace Field = testing::BmpField;

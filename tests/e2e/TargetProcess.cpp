@@ -26,6 +26,7 @@ std::wstring Arguments(const TargetOptions& options, const std::wstring& recordF
     if (options.withOwnedPopup) arguments += L" --owned";
     if (!recordFile.empty()) arguments += L" --record \"" + recordFile + L"\"";
     if (options.refuseClose) arguments += L" --refuse-close";
+    if (options.vanishWhenTopmost) arguments += L" --vanish-when-topmost";
     if (!options.loadLibrary.empty()) arguments += L" --load " + options.loadLibrary;
     return arguments;
 }

@@ -18,6 +18,7 @@ struct TargetOptions {
     bool withOwnedPopup = false;
     bool recordMessages = false;
     bool refuseClose = false;
+    bool vanishWhenTopmost = false;  // destroys its window as a pin makes it topmost
     DWORD priorityClass = 0;   // set from outside once the target runs; 0 leaves it normal
     std::wstring loadLibrary;  // a library the target loads, for a known module
     std::wstring executable;   // another build of TestTarget.exe; empty for this build's own
