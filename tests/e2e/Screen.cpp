@@ -29,7 +29,8 @@ Screenshot::Screenshot(RECT area) : area_(area) {
 
 Colour Screenshot::At(int screenX, int screenY) const {
     const int width = area_.right - area_.left;
-    const uint32_t pixel = pixels_[static_cast<size_t>((screenY - area_.top) * width + (screenX - area_.left))];
+    const uint32_t pixel =
+        pixels_[static_cast<size_t>((screenY - area_.top) * width + (screenX - area_.left))];
     return Colour{static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
                   static_cast<int>(pixel & 0xFF)};
 }
@@ -64,6 +65,15 @@ void Screenshot::Save(const std::wstring& path) const {
     WriteFile(handle, &info, sizeof(info), &written, nullptr);
     WriteFile(handle, rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr);
     CloseHandle(handle);
+}
+
+bool DialogOnScreen(HWND dialog) {
+    POINT corner{3, 3};
+    ClientToScreen(dialog, &corner);
+    const Colour seen =
+        Screenshot(RECT{corner.x, corner.y, corner.x + 1, corner.y + 1}).At(corner.x, corner.y);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    return seen.red == GetRValue(face) && seen.green == GetGValue(face) && seen.blue == GetBValue(face);
 }
 
 }  // namespace dokkle::e2e

@@ -13,15 +13,19 @@ struct Colour {
 };
 
 class Screenshot {
-public:
+  public:
     explicit Screenshot(RECT area);
     Colour At(int screenX, int screenY) const;
     // Writes a 24-bit BMP, for looking at a failure.
     void Save(const std::wstring& path) const;
 
-private:
+  private:
     RECT area_;
     std::vector<uint32_t> pixels_;  // top row first, 0x00RRGGBB
 };
+
+// Whether the X server already shows the dialog, judged by the blank form in its top-left corner. A
+// click given before then reaches the window below it.
+bool DialogOnScreen(HWND dialog);
 
 }  // namespace dokkle::e2e

@@ -1,6 +1,7 @@
 #include "SelectDialogView.h"
 
 #include "Desktop.h"
+#include "Screen.h"
 #include "common/FormatHex8.h"
 #include "tools/SelectWindowLayout.h"
 #include "tools/WindowMap.h"
@@ -22,7 +23,7 @@ HWND SelectDialogView::WaitForDialog(DWORD processId, int timeoutMilliseconds) {
                  window = FindWindowExW(nullptr, window, nullptr, SelectDialogCaption)) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(window, &owner);
-                if (owner == processId && IsWindowVisible(window)) found = window;
+                if (owner == processId && IsWindowVisible(window) && DialogOnScreen(window)) found = window;
             }
             return found != nullptr;
         },

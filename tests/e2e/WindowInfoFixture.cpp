@@ -2,6 +2,8 @@
 
 #include <psapi.h>
 
+#include "Screen.h"
+
 namespace dokkle::e2e {
 namespace {
 
@@ -79,6 +81,8 @@ InfoDialog WindowInfoTest::OpenInfo() {
     if (!WaitUntil([&] { return (dialog = FindInfoDialog()) != nullptr; })) ADD_FAILURE() << "no dialog";
     // The focus is put on the first operation once the dialog shows.
     WaitUntil([&] { return InfoDialog(dialog).Focus() == cmdTopmost; }, 2000);
+    if (dialog && !WaitUntil([&] { return DialogOnScreen(dialog); }, 3000))
+        ADD_FAILURE() << "the dialog is not drawn";
     return InfoDialog(dialog);
 }
 
