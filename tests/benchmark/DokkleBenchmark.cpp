@@ -180,10 +180,44 @@ FILETIME Add(FILETIME a, FILETIME b) {
     return FILETIME{x.LowPart, x.HighPart};
 }
 
-double CpuMilliseconds(HANDLE process) {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(process, &created, &exited, &kernel, &user);
-    const FILETIME total = Add(kernel, user);
+std::string ReadSmallFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    char buffer[4096];
+    DWORD read = 0;
+    ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
+    CloseHandle(file);
+    return std::string(buffer, read);
+}
+
+// Under Wine, GetProcessTimes of another process says little; Linux's own count for the process that
+// runs Dokkle.exe (found by the Windows path in its command line) is read instead, where it can be.
+double CpuMilliseconds(const DokkleProcess& dokkle, const std::wstring& executable) {
+    const std::string wanted(executable.begin(), executable.end());
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+            const std::wstring folder = L"Z:\\proc\\" + name + L"\\";
+            if (ReadSmallFile(folder + L"cmdline").rfind(wanted, 0) != 0) continue;
+            const std::string stat = ReadSmallFile(folder + L"stat");
+            unsigned long long user = 0, system = 0;
+            const size_t fields = stat.rfind(')');
+            if (fields != std::string::npos &&
+                std::sscanf(stat.c_str() + fields + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &user,
+                            &system) == 2) {
+                FindClose(search);
+                return static_cast<double>(user + system) * 10.0;  // clock ticks of 10 ms
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    FILETIME created, exited, kernel, userTime;
+    GetProcessTimes(dokkle.Handle(), &created, &exited, &kernel, &userTime);
+    const FILETIME total = Add(kernel, userTime);
     return static_cast<double>(ULARGE_INTEGER{{total.dwLowDateTime, total.dwHighDateTime}}.QuadPart) / 10000.0;
 }
 
@@ -208,12 +242,13 @@ Idle IdleCost(const std::wstring& folder, int pins) {
     PumpMessagesFor(1000);
 
     const unsigned callsBefore = dokkle->FollowCalls();
-    const double cpuBefore = CpuMilliseconds(dokkle->Handle());
+    const std::wstring executable = folder + L"Dokkle.exe";
+    const double cpuBefore = CpuMilliseconds(*dokkle, executable);
     const double start = Now();
     PumpMessagesFor(20000);  // the process times count in 10 ms steps under Wine
     const double seconds = (Now() - start) / 1000.0;
     Idle idle{pins, (dokkle->FollowCalls() - callsBefore) / seconds,
-              (CpuMilliseconds(dokkle->Handle()) - cpuBefore) / seconds, 0, 0};
+              (CpuMilliseconds(*dokkle, executable) - cpuBefore) / seconds, 0, 0};
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof(memory);
     GetProcessMemoryInfo(dokkle->Handle(), &memory, sizeof(memory));
