@@ -75,7 +75,51 @@ TEST_F(HostileInput, BrokenConfigurationFilesAreReadByTheProfileReaderAlone) {
         PumpMessagesFor(250);  // a tick or two: the pin hangs wherever its tip says
         LeftClickAt(target.FreePoint());
         PumpMessagesFor(200);
-        EXPECT_TRUE(dokkle->IsRunning() || dokkle->ExitCode() == 0) << "a configuration of " << bytes.size() << " bytes";
+        EXPECT_TRUE(dokkle->IsRunning() || dokkle->ExitCode() == 0)
+            << "a configuration of " << bytes.size() << " bytes";
+        dokkle.reset();
+    }
+}
+
+TEST_F(HostileInput, BrokenSettingsFilesStartAPinThatShowsTheBuiltInLookOrTheNamedDesign) {
+    const auto text = [](const std::string& value) {
+        return std::vector<uint8_t>(value.begin(), value.end());
+    };
+    std::mt19937 random(7);
+    std::vector<uint8_t> junk(4096);
+    for (auto& byte : junk) byte = static_cast<uint8_t>(random());
+    CreateDirectoryW((folder + L"design\\folder.bmp").c_str(), nullptr);
+    // A settings file of UTF-16LE with its mark, as written for a name beyond the ANSI code page.
+    std::vector<uint8_t> wide{0xFF, 0xFE};
+    for (wchar_t c : std::wstring(L"[Design]\r\nFileName=Sky Blue.bmp\r\n")) {
+        wide.push_back(static_cast<uint8_t>(c & 0xFF));
+        wide.push_back(static_cast<uint8_t>(c >> 8));
+    }
+    struct Case {
+        std::vector<uint8_t> bytes;
+        bool builtIn;  // the name leads to no usable design
+    };
+    const std::vector<Case> cases{
+        {junk, false},  // no [Design] section: the usual design
+        {text("[Design]\r\nFileName=\r\n"), true},
+        {text("[Design]\r\nFileName=missing.bmp\r\n"), true},
+        {text("[Design]\r\nFileName=..\\..\\..\\..\\windows\\win.ini\r\n"), true},
+        {text("[Design]\r\nFileName=" + std::string(300, 'x') + ".bmp\r\n"), true},
+        {text("[Design]\r\nFileName=folder.bmp\r\n"), true},
+        {text("[Design]\r\nFileName=Sky Blue.bmp"), false},
+        {wide, false},
+    };
+    for (size_t index = 0; index < cases.size(); ++index) {
+        WriteBytes(folder + L"Dokkle.ini", cases[index].bytes);
+        MoveMouseTo(POINT{300, 300});
+        dokkle = std::make_unique<DokkleProcess>(folder);
+        ASSERT_TRUE(dokkle->WaitForPinCount(1)) << "case " << index;
+        HWND pin = dokkle->Pins().front();
+        const auto width = [&] { return RectOf(pin).right - RectOf(pin).left; };
+        EXPECT_TRUE(
+            WaitUntil([&] { return IsWindowVisible(pin) && (width() == 20) == cases[index].builtIn; }, 2000))
+            << "case " << index << ": width " << width();
+        EXPECT_TRUE(dokkle->IsRunning()) << "case " << index;
         dokkle.reset();
     }
 }
