@@ -2,6 +2,11 @@
 
 namespace dokkle::e2e {
 
+bool SameColour(Colour colour, COLORREF expected) {
+    return colour.red == GetRValue(expected) && colour.green == GetGValue(expected) &&
+           colour.blue == GetBValue(expected);
+}
+
 Screenshot::Screenshot(RECT area) : area_(area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -72,8 +77,7 @@ bool DialogOnScreen(HWND dialog) {
     ClientToScreen(dialog, &corner);
     const Colour seen =
         Screenshot(RECT{corner.x, corner.y, corner.x + 1, corner.y + 1}).At(corner.x, corner.y);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    return seen.red == GetRValue(face) && seen.green == GetGValue(face) && seen.blue == GetBValue(face);
+    return SameColour(seen, GetSysColor(COLOR_BTNFACE));
 }
 
 }  // namespace dokkle::e2e

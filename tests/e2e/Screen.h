@@ -12,6 +12,8 @@ struct Colour {
     int red, green, blue;
 };
 
+bool SameColour(Colour colour, COLORREF expected);
+
 class Screenshot {
   public:
     explicit Screenshot(RECT area);

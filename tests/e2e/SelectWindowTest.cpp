@@ -39,11 +39,6 @@ class SelectWindow : public PinTest {
             },
             2000);
     }
-
-    static bool SameColour(Colour colour, COLORREF expected) {
-        return colour.red == GetRValue(expected) && colour.green == GetGValue(expected) &&
-               colour.blue == GetBValue(expected);
-    }
 };
 
 // The windows of a list in the order the window manager has them, from the top.
