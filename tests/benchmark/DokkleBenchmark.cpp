@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -43,7 +44,7 @@ double Percentile(std::vector<double> values, double fraction) {
 
 // Plain windows of this process for pins to be stuck into, and one more to hold the activation.
 class BenchmarkWindows {
-public:
+  public:
     BenchmarkWindows() {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
@@ -57,8 +58,8 @@ public:
 
     HWND Add(RECT bounds, const wchar_t* title = L"Benchmark target") {
         HWND window = CreateWindowExW(0, L"DokkleBenchmarkWindow", title, WS_OVERLAPPEDWINDOW, bounds.left,
-                                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
-                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+                                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ShowWindow(window, SW_SHOW);
         windows_.push_back(window);
         PumpMessagesFor(100);
@@ -69,7 +70,7 @@ public:
         windows_.clear();
     }
 
-private:
+  private:
     std::vector<HWND> windows_;
 };
 
@@ -167,7 +168,8 @@ Spread FollowLatency(const std::wstring& folder, int moves) {
         const int dx = (move % 2 ? -1 : 1) * static_cast<int>(5 + random() % 40);
         const POINT expected{OriginOf(pin).x + dx, OriginOf(pin).y};
         const double start = Now();
-        SetWindowPos(target, nullptr, bounds.left + dx, bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(target, nullptr, bounds.left + dx, bounds.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         while (OriginOf(pin).x != expected.x && Now() - start < 2000) PumpMessagesFor(1);
         latencies.push_back(Now() - start);
     }
@@ -181,8 +183,8 @@ FILETIME Add(FILETIME a, FILETIME b) {
 }
 
 std::string ReadSmallFile(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     char buffer[4096];
     DWORD read = 0;
@@ -191,34 +193,46 @@ std::string ReadSmallFile(const std::wstring& path) {
     return std::string(buffer, read);
 }
 
-// Under Wine, GetProcessTimes of another process says little; Linux's own count for the process that
-// runs Dokkle.exe (found by the Windows path in its command line) is read instead, where it can be.
-double CpuMilliseconds(const DokkleProcess& dokkle, const std::wstring& executable) {
+// User plus system time of a Linux process, from its /proc/PID/stat, in clock ticks of 10 ms.
+std::optional<double> LinuxCpuMilliseconds(const std::wstring& procFolder) {
+    const std::string stat = ReadSmallFile(procFolder + L"stat");
+    const size_t fields = stat.rfind(')');  // the command name before it may hold anything
+    unsigned long long user = 0, system = 0;
+    if (fields == std::string::npos ||
+        std::sscanf(stat.c_str() + fields + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu",
+                    &user, &system) != 2) {
+        return std::nullopt;
+    }
+    return static_cast<double>(user + system) * 10.0;
+}
+
+// The Linux process whose command line starts with the Windows path of the executable.
+std::optional<double> HostCpuMilliseconds(const std::wstring& executable) {
     const std::string wanted(executable.begin(), executable.end());
+    std::optional<double> milliseconds;
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
-            const std::wstring folder = L"Z:\\proc\\" + name + L"\\";
-            if (ReadSmallFile(folder + L"cmdline").rfind(wanted, 0) != 0) continue;
-            const std::string stat = ReadSmallFile(folder + L"stat");
-            unsigned long long user = 0, system = 0;
-            const size_t fields = stat.rfind(')');
-            if (fields != std::string::npos &&
-                std::sscanf(stat.c_str() + fields + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &user,
-                            &system) == 2) {
-                FindClose(search);
-                return static_cast<double>(user + system) * 10.0;  // clock ticks of 10 ms
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    FILETIME created, exited, kernel, userTime;
-    GetProcessTimes(dokkle.Handle(), &created, &exited, &kernel, &userTime);
-    const FILETIME total = Add(kernel, userTime);
-    return static_cast<double>(ULARGE_INTEGER{{total.dwLowDateTime, total.dwHighDateTime}}.QuadPart) / 10000.0;
+    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+        const std::wstring folder = L"Z:\\proc\\" + name + L"\\";
+        if (ReadSmallFile(folder + L"cmdline").rfind(wanted, 0) == 0)
+            milliseconds = LinuxCpuMilliseconds(folder);
+    } while (!milliseconds && FindNextFileW(search, &found));
+    FindClose(search);
+    return milliseconds;
+}
+
+// Under Wine, GetProcessTimes of another process says little; Linux's own count for the process that
+// runs Dokkle.exe is read instead, where it can be.
+double CpuMilliseconds(const DokkleProcess& dokkle, const std::wstring& executable) {
+    if (const auto host = HostCpuMilliseconds(executable)) return *host;
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(dokkle.Handle(), &created, &exited, &kernel, &user);
+    const FILETIME total = Add(kernel, user);
+    return static_cast<double>(ULARGE_INTEGER{{total.dwLowDateTime, total.dwHighDateTime}}.QuadPart) /
+           10000.0;
 }
 
 struct Idle {
@@ -232,7 +246,8 @@ Idle IdleCost(const std::wstring& folder, int pins) {
     std::unique_ptr<DokkleProcess> dokkle;
     for (int i = 0; i < pins; ++i) {
         const int column = i % 5, row = i / 5;
-        HWND target = windows.Add(RECT{20 + column * 200, 20 + row * 180, 200 + column * 200, 180 + row * 180});
+        HWND target =
+            windows.Add(RECT{20 + column * 200, 20 + row * 180, 200 + column * 200, 180 + row * 180});
         PrickNewPin(dokkle, folder, CentreOf(target));
     }
     // Every target still and inactive: the activation goes to a window no pin is stuck into.
@@ -293,21 +308,27 @@ int wmain(int argc, wchar_t** argv) {
     const double floor = MedianStartup(BuildFolder() + L"LayeredWindowFloor.exe", BuildFolder(), 10);
     const double startup = MedianStartup(folder + L"Dokkle.exe", folder, 10);
     row("Start-up: launch to the main pin shown (median of 10)", format("%.0f ms", startup));
-    row("Floor: launch to one layered window shown by a minimal program (median of 10)", format("%.0f ms", floor));
+    row("Floor: launch to one layered window shown by a minimal program (median of 10)",
+        format("%.0f ms", floor));
     row("Start-up against the floor", format("%.2f x", startup / floor));
-    row("Hand-off: second launch to the new pin shown (median of 10)", format("%.0f ms", MedianHandOff(folder, 10)));
+    row("Hand-off: second launch to the new pin shown (median of 10)",
+        format("%.0f ms", MedianHandOff(folder, 10)));
 
     const Spread follow = FollowLatency(folder, 200);
-    row("Follow latency: target moved 200 times, until the pin stands at its new place (median / 90th / 99th)",
+    row("Follow latency: target moved 200 times, until the pin stands at its new place (median / 90th / "
+        "99th)",
         format("%.0f / %.0f / %.0f ms", follow.median, follow.p90, follow.p99));
 
     for (int pins : {1, 5, 20}) {
         const Idle idle = IdleCost(folder, pins);
-        row(format("Idle, %d pricked pin%s on still, inactive targets: SetWindowPos calls per second / CPU time per second",
-                   pins, pins == 1 ? "" : "s").c_str(),
+        row(format("Idle, %d pricked pin%s on still, inactive targets: SetWindowPos calls per second / CPU "
+                   "time per second",
+                   pins, pins == 1 ? "" : "s")
+                .c_str(),
             format("%.1f / %.2f ms", idle.callsPerSecond, idle.cpuPerSecond));
         if (pins != 5) {
-            row(format("Memory with %d pin%s: committed bytes / working set", pins, pins == 1 ? "" : "s").c_str(),
+            row(format("Memory with %d pin%s: committed bytes / working set", pins, pins == 1 ? "" : "s")
+                    .c_str(),
                 format("%.2f MiB / %.2f MiB", idle.committed / 1048576.0, idle.workingSet / 1048576.0));
         }
     }
