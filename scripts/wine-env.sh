@@ -6,3 +6,25 @@ export WINEPREFIX="${DOKKLE_WINEPREFIX:-$DOKKLE_BUILD/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
+
+# Some kernels run no 32-bit Linux programs (ia32 emulation switched off), and Wine's 32-bit half
+# cannot start there. Wine then runs through its 64-bit loader alone, which runs the 64-bit build only.
+if [ -z "${DOKKLE_RUNS_32BIT:-}" ]; then
+    if [ ! -x /usr/lib/wine/wine ] || /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        DOKKLE_RUNS_32BIT=yes
+    else
+        DOKKLE_RUNS_32BIT=no
+    fi
+    export DOKKLE_RUNS_32BIT
+fi
+if [ "$DOKKLE_RUNS_32BIT" = no ]; then
+    wine64_only="$DOKKLE_BUILD/wine64-only"
+    if [ ! -x "$wine64_only/wine" ]; then
+        mkdir -p "$wine64_only"
+        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$wine64_only/wine"
+        chmod +x "$wine64_only/wine"
+    fi
+    case ":$PATH:" in *":$wine64_only:"*) ;; *) PATH="$wine64_only:$PATH" ;; esac
+    export PATH
+    export WINELOADER=/usr/lib/wine/wine64
+fi
