@@ -36,6 +36,7 @@ LRESULT CALLBACK BaseWindow::WindowProc(HWND window, UINT message, WPARAM wParam
         self = static_cast<BaseWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->window_ = window;
+        self->hadWindow_ = true;
         FormLifetime::FormOpened();
     } else {
         self = reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));

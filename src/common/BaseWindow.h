@@ -15,6 +15,8 @@ public:
     HWND Window() const noexcept { return window_; }
     // True once the window has been destroyed; code that may have closed its own form checks this.
     bool IsClosed() const noexcept { return window_ == nullptr; }
+    // True once the window has been created at all (it may have gone again since).
+    bool HadWindow() const noexcept { return hadWindow_; }
 
 protected:
     // Registers the class on first use, with the common window procedure.
@@ -34,6 +36,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND window_ = nullptr;
+    bool hadWindow_ = false;
 };
 
 }  // namespace dokkle

@@ -1,6 +1,7 @@
 #include "pin/frmMain.h"
 
 #include "common/FormLifetime.h"
+#include "common/Geometry.h"
 #include "common/Rounding.h"
 #include "common/modGeneralTips.h"
 #include "pin/FollowStatistics.h"
@@ -30,16 +31,15 @@ void frmMain::Create() {
     windowClass.lpszClassName = ClassName;
     RegisterWindowClass(windowClass);
 
-    const int width = IntegerDivide(InitialWidthTwips, modGeneralTips::TwipsPerPixelX());
-    const int height = IntegerDivide(InitialHeightTwips, modGeneralTips::TwipsPerPixelY());
-    auto* pin = new frmMain();
+    const int width = RoundHalfEven(InitialWidthTwips / modGeneralTips::TwipsPerPixelX());
+    const int height = RoundHalfEven(InitialHeightTwips / modGeneralTips::TwipsPerPixelY());
+    std::unique_ptr<frmMain> pin(new frmMain());
     // No taskbar entry (tool window), always on top, drawn with per-pixel opacity.
     HWND window = pin->CreateFormWindow(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED, ClassName, L"",
                                         WS_POPUP, RECT{0, 0, width, height});
-    if (!window) {
-        delete pin;
-        return;
-    }
+    // Once its window has existed the pin belongs to it, even when the creation then failed.
+    if (pin->HadWindow()) static_cast<void>(pin.release());
+    if (!window) return;
     // A carried pin needs the foreground: only the foreground window's capture takes every mouse message.
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
@@ -49,7 +49,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     static const UINT followCallsQuery = RegisterWindowMessageW(FollowStatistics::QueryMessageName);
     if (message == followCallsQuery) return static_cast<LRESULT>(FollowStatistics::WindowPosCalls());
     switch (message) {
-        case WM_CREATE: Form_Load(); return 0;
+        // A load step that fails makes the creation fail, and the unload step tidies what it left.
+        case WM_CREATE: return LoadOrFail();
         case WM_DESTROY: Form_Unload(); return 0;
         case WM_TIMER:
             if (wParam == timKicker) timKicker_Timer();
@@ -85,14 +86,26 @@ void frmMain::Form_Load() {
     PickUp();
 }
 
+LRESULT frmMain::LoadOrFail() noexcept {
+    try {
+        Form_Load();
+        return 0;
+    } catch (...) {
+        return -1;
+    }
+}
+
+// Also runs after a load step that failed part of the way, so each step checks what it finds.
 void frmMain::Form_Unload() {
     KillTimer(Window(), timKicker);
-    objMessageListener->EndHook();
-    objMessageListener.reset();
+    if (objMessageListener) {
+        objMessageListener->EndHook();
+        objMessageListener.reset();
+    }
     Unprick();
-    frmMenuInst->Unload();
+    if (frmMenuInst) frmMenuInst->Unload();
     frmWindowInfo::Instance().OwnerFormClosing(this);
-    if (cursorHidden_) ShowCursorAgain();
+    ShowCursorAgain();
 }
 
 void frmMain::Close() {
@@ -109,17 +122,9 @@ void frmMain::MoveTo(int32_t left, int32_t top) {
     SetWindowPos(Window(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int32_t frmMain::PrickedPositionX() const {
-    const float twipsPerPixel = modGeneralTips::TwipsPerPixelX();
-    const double leftTwips = static_cast<double>(WindowBounds().left) * twipsPerPixel;
-    return RoundHalfEven(leftTwips / twipsPerPixel + CursorPositionX);
-}
+int32_t frmMain::PrickedPositionX() const { return Add32(WindowBounds().left, CursorPositionX); }
 
-int32_t frmMain::PrickedPositionY() const {
-    const float twipsPerPixel = modGeneralTips::TwipsPerPixelY();
-    const double topTwips = static_cast<double>(WindowBounds().top) * twipsPerPixel;
-    return RoundHalfEven(topTwips / twipsPerPixel + CursorPositionY);
-}
+int32_t frmMain::PrickedPositionY() const { return Add32(WindowBounds().top, CursorPositionY); }
 
 void frmMain::BeforeArrival(UINT, WPARAM, LPARAM) {}
 

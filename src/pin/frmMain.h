@@ -30,6 +30,7 @@ private:
     // Life of the window (frmMain.cpp).
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnWindowGone() override;
+    LRESULT LoadOrFail() noexcept;
     void Form_Load();
     void Form_Unload();
     void Close();

@@ -1,4 +1,5 @@
 // The follow timer: a carried pin stays on the cursor, a pricked one on its target.
+#include "common/modWindowTips.h"
 #include "pin/FollowTick.h"
 #include "pin/FollowStatistics.h"
 #include "pin/frmMain.h"
@@ -41,8 +42,10 @@ void frmMain::timKicker_Timer() {
     const FollowDecision decision = DecideFollowTick(state);
     if (decision.targetCall) {
         const WindowPosCall& call = *decision.targetCall;
-        SetWindowPos(hTarget, HWND_TOP, call.x, call.y, call.width, call.height, call.flags);
+        modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_TOP, call.x, call.y, call.width, call.height,
+                                                   call.flags);
         FollowStatistics::CountWindowPosCall();
+        if (IsClosed()) return;
     }
     PrickedOffsetX = decision.prickedOffsetX;
     PrickedOffsetY = decision.prickedOffsetY;
@@ -55,8 +58,9 @@ void frmMain::timKicker_Timer() {
 
 void frmMain::Unprick() {
     if (!IsPricked) return;
-    SetWindowPos(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Cleared first: the call may run the unload step, whose own Unprick must find nothing left to do.
     IsPricked = false;
+    modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 }  // namespace dokkle

@@ -2,6 +2,7 @@
 #include "common/AppVersion.h"
 #include "common/Rounding.h"
 #include "common/modGeneralTips.h"
+#include "common/modWindowTips.h"
 #include "pin/frmMain.h"
 #include "startup/VersionResource.h"
 #include "tools/frmSelectWindow.h"
@@ -31,6 +32,7 @@ void frmMain::frmMenuInst_MemorySize() {
 
 void frmMain::frmMenuInst_mnuPopupPrickableToChildWindowClick() {
     Unprick();
+    if (IsClosed()) return;
     Prick(nullptr, false);
 }
 
@@ -47,6 +49,7 @@ void frmMain::frmMenuInst_mnuPopupSelectTargetClick() {
     if (n == hTarget || !IsWindow(n) || n == Window()) return;
 
     Unprick();
+    if (IsClosed()) return;
     Prick(n, true);
     if (IsClosed()) return;
 
@@ -71,12 +74,15 @@ void frmMain::frmMenuInst_mnuPopupInformationClick() {
 }
 
 void frmMain::frmMenuInst_mnuPopupVersionInfoClick() {
-    SetWindowPos(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (IsClosed()) return;
     const std::wstring text = L"" DOKKLE_TITLE L" - バージョン " + std::to_wstring(DOKKLE_VERSION_MAJOR) + L"." +
                               std::to_wstring(DOKKLE_VERSION_MINOR) + L"\r\n" + VersionResource::LegalCopyright();
     // Modal to the whole program, as the pins' other dialogs are.
     MessageBoxW(nullptr, text.c_str(), L"" DOKKLE_TITLE, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
-    SetWindowPos(hTarget, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // A pin closed while the box was open has already given its target back its z-order.
+    if (IsClosed()) return;
+    modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void frmMain::frmMenuInst_mnuPopupExitClick() { Close(); }

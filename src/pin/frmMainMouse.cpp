@@ -5,8 +5,8 @@
 
 #include "common/Geometry.h"
 
-#include "common/Rounding.h"
 #include "common/modGeneralTips.h"
+#include "common/modWindowTips.h"
 #include "pin/MouseArguments.h"
 #include "pin/frmMain.h"
 
@@ -102,6 +102,7 @@ void frmMain::ShowCursorAgain() {
 
 void frmMain::PickUp() {
     Unprick();
+    if (IsClosed()) return;
     // Without NoActivate: a carried pin must be the foreground window to hold the capture.
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetCapture(Window());
@@ -151,7 +152,10 @@ void frmMain::Prick(HWND hWnd, bool UseCursor) {
             if (GetWindowLongW(h, GWL_STYLE) & WS_DLGFRAME) break;
             h = GetParent(h);
         } while (h);
-        if (!SetWindowPos(hTarget, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE)) {
+        const BOOL madeTopmost =
+            modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        if (IsClosed()) return;
+        if (!madeTopmost) {
             Close();
             return;
         }
@@ -165,13 +169,11 @@ void frmMain::Prick(HWND hWnd, bool UseCursor) {
 }
 
 void frmMain::RecordPrickedOffsets(const RECT& target) {
+    // The pin's edges in pixels as they are: a round trip through twips would round them by a
+    // twips-per-pixel that is no whole number at 168 or 192 dots per inch.
     const RECT pin = WindowBounds();
-    PrickedOffsetX = Subtract32(IntegerDivide(static_cast<double>(pin.left) * modGeneralTips::TwipsPerPixelX(),
-                                              modGeneralTips::TwipsPerPixelX()),
-                                target.left);
-    PrickedOffsetY = Subtract32(IntegerDivide(static_cast<double>(pin.top) * modGeneralTips::TwipsPerPixelY(),
-                                              modGeneralTips::TwipsPerPixelY()),
-                                target.top);
+    PrickedOffsetX = Subtract32(pin.left, target.left);
+    PrickedOffsetY = Subtract32(pin.top, target.top);
 }
 
 }  // namespace dokkle

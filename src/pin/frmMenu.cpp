@@ -78,7 +78,8 @@ void frmMenu::PopupMenu(HWND owner, POINT at) {
     mnuPopup_Click();
     const UINT command = static_cast<UINT>(TrackPopupMenu(
         popup_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
-    if (command != 0) RunCommand(command);
+    // The pin closes its menu form as it closes, which may have happened while the menu was open.
+    if (command != 0 && Window()) RunCommand(command);
 }
 
 void frmMenu::RunCommand(UINT command) {

@@ -5,9 +5,10 @@
 
 namespace dokkle::HandOff {
 
-// Asks the window titled mainTitle to open one more pin. Gives up after a few seconds when that
-// copy does not answer, and does nothing when there is no such window.
-void SendCreateNewPin(const std::wstring& mainTitle);
+// Asks the running copy of this same executable to open one more pin, through its main pin: the pin
+// window titled mainTitle. False when there is no such window; a copy that does not answer is given
+// up after a few seconds.
+bool SendCreateNewPin(const std::wstring& mainTitle);
 
 // The receiving side: the message's payload, read with no trust in its size or pointer.
 bool IsCreateNewPinMessage(UINT uMsg, LPARAM lParam);

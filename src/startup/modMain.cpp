@@ -11,13 +11,15 @@ bool CreatingMainPin = false;
 
 bool Main() {
     const std::wstring& title = MainTitle();
-    if (SingleInstance::AnotherCopyIsRunning()) {
-        HandOff::SendCreateNewPin(title);
-        return false;
+    if (SingleInstance::Claim() == SingleInstance::Role::LaterLaunch) {
+        if (HandOff::SendCreateNewPin(title)) return false;
+        // No main pin: it was closed (then nothing happens), or the running copy is just ending.
+        if (!SingleInstance::ClaimIfRunningCopyEnds()) return false;
     }
     FormLifetime::QuitWhenLastFormCloses(true);
     CreatingMainPin = true;
     CreatePin();
+    SingleInstance::MainPinShown();
     return true;
 }
 

@@ -39,6 +39,22 @@ HWND PinTest::PrickAt(POINT point, POINT tip) {
     return pin;
 }
 
+HWND PinTest::LaunchAnotherPinAt(POINT point) {
+    MoveMouseTo(point);
+    const size_t before = dokkle->Pins().size();
+    DokkleProcess later(folder);
+    EXPECT_TRUE(later.WaitForExit(8000));
+    HWND pin = nullptr;
+    const bool hanging = WaitUntil([&] {
+        for (HWND candidate : dokkle->Pins()) {
+            if (TitleOf(candidate) != L"Dokkle v1.2" && PinHangsAt(candidate, point)) pin = candidate;
+        }
+        return dokkle->Pins().size() == before + 1 && pin != nullptr;
+    });
+    EXPECT_TRUE(hanging) << "no new pin hangs at (" << point.x << ", " << point.y << ")";
+    return hanging ? pin : nullptr;
+}
+
 HWND PinTest::OpenMenuWindow() const {
     const auto menus = dokkle->VisibleWindowsOfClass(L"#32768");
     return menus.empty() ? nullptr : menus.front();

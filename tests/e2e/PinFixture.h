@@ -29,6 +29,8 @@ protected:
     HWND LaunchWithMouseAt(POINT point, POINT tip = StandardTip);
     // Launches and sticks the new pin into the window under the point.
     HWND PrickAt(POINT point, POINT tip = StandardTip);
+    // Once Dokkle runs: a later launch, whose new pin of the running copy hangs at the point.
+    HWND LaunchAnotherPinAt(POINT point);
 
     // Opens the pricked pin's pop-up menu with the right button; false if no menu appeared.
     bool OpenMenuOf(HWND pin);

@@ -27,6 +27,7 @@ std::wstring Arguments(const TargetOptions& options, const std::wstring& recordF
     if (!recordFile.empty()) arguments += L" --record \"" + recordFile + L"\"";
     if (options.refuseClose) arguments += L" --refuse-close";
     if (options.vanishWhenTopmost) arguments += L" --vanish-when-topmost";
+    if (options.closePinsWhenUnpinned) arguments += L" --close-pins-when-unpinned";
     if (!options.loadLibrary.empty()) arguments += L" --load " + options.loadLibrary;
     return arguments;
 }
