@@ -79,14 +79,20 @@ public:
     }
     HWND Handle() const { return window_; }
     // Keeps its thread from handling any message until resumed, as a hung program's.
-    void Hang() { PostMessageW(window_, WM_APP, 0, 0); }
+    void Hang() {
+        PostMessageW(window_, WM_APP, 0, 0);
+        WaitForSingleObject(hanging_.get(), 5000);
+    }
     void Resume() { SetEvent(resume_.get()); }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<OtherThreadWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (message == WM_WINDOWPOSCHANGED && self && self->onMoved_) self->onMoved_();
-        if (message == WM_APP) WaitForSingleObject(self->resume_.get(), 10000);
+        if (message == WM_APP) {
+            SetEvent(self->hanging_.get());
+            WaitForSingleObject(self->resume_.get(), 10000);
+        }
         if (message == WM_DESTROY) PostQuitMessage(0);
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -106,6 +112,7 @@ private:
 
     std::function<void()> onMoved_;
     unique_handle created_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    unique_handle hanging_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     unique_handle resume_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     HWND window_ = nullptr;
     std::thread thread_;
