@@ -6,6 +6,10 @@ export WINEPREFIX="${DOKKLE_WINEPREFIX:-$DOKKLE_BUILD/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
+# A twin prefix at 200 % display scaling (192 dots per inch), for the tests that place pins and lay out
+# dialogs there; DOKKLE_DPI=192 picks it.
+DOKKLE_HIGH_DPI_PREFIX="$WINEPREFIX-192dpi"
+if [ "${DOKKLE_DPI:-96}" = 192 ]; then export WINEPREFIX="$DOKKLE_HIGH_DPI_PREFIX"; fi
 
 # Some kernels run no 32-bit Linux programs (ia32 emulation switched off), and Wine's 32-bit half
 # cannot start there. Wine then runs through its 64-bit loader alone, which runs the 64-bit build only.

@@ -217,16 +217,24 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
         MoveMouseTo(knob);
         LeftPress();
         // Released where the tip lies below the knob, so the pin stays on the same height.
-        MoveMouseTo(POINT{knob.x + step, knob.y + StandardTip.y - StandardPrickedKnob.y});
+        const POINT release{knob.x + step, knob.y + StandardTip.y - StandardPrickedKnob.y};
+        MoveMouseTo(release);
         LeftRelease();
         step = -step;
+        // The next press aims at where the pin now stands; aimed at where it stood, it would land on
+        // the last press's spot and make a double-click.
+        ASSERT_TRUE(WaitUntil([&] { return PinHangsAt(pin, release) && CursorShowing(); }, 2000))
+            << "corner at (" << PinOrigin(pin).x << ", " << PinOrigin(pin).y << "), released at (" << release.x
+            << ", " << release.y << ")";
     };
     cycle();
     const auto before = testing::CountGdiObjects(dokkle->Handle());
     ASSERT_TRUE(before.has_value());
     const unsigned followBefore = dokkle->FollowCalls();
-    for (int i = 0; i < 150; ++i) cycle();  // 300 redraws: one carried and one pricked picture a cycle
-    ASSERT_TRUE(dokkle->IsRunning());
+    for (int i = 0; i < 150; ++i) {
+        cycle();  // 300 redraws: one carried and one pricked picture a cycle
+        ASSERT_TRUE(dokkle->IsRunning()) << "cycle " << i << ": ended with exit code " << dokkle->ExitCode();
+    }
     PumpMessagesFor(300);
     EXPECT_TRUE(IsTopmost(target.Window()));
     EXPECT_EQ(testing::CountGdiObjects(dokkle->Handle()), before);
