@@ -1,9 +1,11 @@
 #include "render/PinImage.h"
 
+#include <optional>
 #include <vector>
 
 #include "common/Rounding.h"
 #include "common/Win32Handles.h"
+#include "common/WholeFile.h"
 #include "common/modGDI.h"
 #include "common/modGeneralTips.h"
 #include "render/DesignFileCheck.h"
@@ -12,19 +14,9 @@
 namespace dokkle {
 namespace {
 
-// Larger than any design the composition accepts; a bigger file is not read into memory at all.
-constexpr LONGLONG LargestDesignFileBytes = 80LL * 1024 * 1024;
-
 bool IsUsableDesignFileOnDisk(const std::wstring& path) {
-    unique_hfile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart > LargestDesignFileBytes) return false;
-    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return false;
-    return IsUsableDesignFile(bytes.data(), read);
+    const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path);
+    return bytes && IsUsableDesignFile(bytes->data(), bytes->size());
 }
 
 // The file was checked before loading; what the system made of it is checked again before reading it.

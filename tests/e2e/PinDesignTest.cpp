@@ -7,6 +7,7 @@
 
 #include "PinFixture.h"
 #include "Screen.h"
+#include "common/WholeFile.h"
 
 namespace dokkle::e2e {
 namespace {
@@ -35,6 +36,11 @@ Tint TintOf(HWND pin) {
 std::string FileText(const std::wstring& path) {
     std::ifstream file(path.c_str(), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteText(const std::wstring& path, const std::string& text) {
+    std::ofstream file(path.c_str(), std::ios::binary);
+    file << text;
 }
 
 class PinDesign : public PinTest {
@@ -138,6 +144,26 @@ TEST_F(PinDesign, ADesignDeletedAfterTheMenuOpenedCanStillBeChosenAndShowsTheBui
         return bounds.right - bounds.left == 20 && bounds.bottom - bounds.top == 30;
     }, 1000));
     EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
+}
+
+TEST_F(PinDesign, ASettingsFileTooLargeToReadIsLeftAsItWasWhenANameBeyondTheAnsiCodePageIsChosen) {
+    const std::wstring name = L"ピン \u0142\u20AC.bmp";
+    CopyFileW((folder + L"design\\Sky Blue.bmp").c_str(), (folder + L"design\\" + name).c_str(), FALSE);
+    // A valid section, then blanks to past the largest file the program reads whole.
+    std::string settings = "[Design]\r\nFileName=Standard Red.bmp\r\n";
+    settings.resize(LargestWholeFileBytes + 1024 * 1024, ' ');
+    WriteText(folder + L"Dokkle.ini", settings);
+
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    ASSERT_TRUE(ChooseDesign(pin, name));
+    MoveMouseTo(POINT{980, 740});
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(pin) == Tint::Blue; }, 1000));
+    dokkle->FollowCalls();  // once the pin answers, its handling of the choice, the write included, is over
+    EXPECT_TRUE(dokkle->IsRunning());
+    const std::string after = FileText(folder + L"Dokkle.ini");
+    EXPECT_EQ(after.size(), settings.size());
+    EXPECT_TRUE(after == settings) << "the settings file changed";
 }
 
 }  // namespace
