@@ -14,12 +14,7 @@
 namespace dokkle {
 namespace {
 
-bool IsUsableDesignFileOnDisk(const std::wstring& path) {
-    const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path);
-    return bytes && IsUsableDesignFile(bytes->data(), bytes->size());
-}
-
-// The file was checked before loading; what the system made of it is checked again before reading it.
+// What was made of the file, or the built-in design, is checked again before its pixels are read.
 bool IsComposable(const BitmapHandle& design) {
     const bool plainPixels = design.Compression() == BI_RGB ||
                              (design.Compression() == BI_BITFIELDS && design.BitsPerPixel() == 32);
@@ -29,10 +24,23 @@ bool IsComposable(const BitmapHandle& design) {
 
 }  // namespace
 
+BitmapHandle DesignFromFileBytes(const std::vector<uint8_t>& bytes) {
+    BitmapHandle design;
+    // The headers are checked first, so that a broken or hostile file never reaches the window system.
+    const std::optional<DesignFileLayout> layout = ReadDesignFileLayout(bytes.data(), bytes.size());
+    if (layout) {
+        design.CreateFromBytes(bytes.data() + layout->pixelOffset, layout->pixelBytes, layout->bitsPerPixel,
+                               layout->width, layout->height);
+    }
+    return design;
+}
+
 BitmapHandle LoadDesignOrBuiltIn(const std::wstring& BitmapPath) {
     BitmapHandle design;
-    // The file is checked first, so that a broken or hostile one is never handed to the loader.
-    if (IsUsableDesignFileOnDisk(BitmapPath)) design.LoadFromFile(BitmapPath, true);
+    // One read serves both the check and the pixels.
+    if (const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(BitmapPath)) {
+        design = DesignFromFileBytes(*bytes);
+    }
     if (!IsComposable(design)) {
         design = BitmapHandle();
         design.LoadFromResource(L"DEFAULT", true);
