@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/ProfileValue.h"
 #include "common/Win32Handles.h"
 #include "common/WholeFile.h"
 
@@ -76,7 +77,8 @@ void WriteIniString(const std::wstring& Section, const std::wstring& Key, const 
                     const std::wstring& FileName) {
     // An ANSI file would lose the name; when the file cannot become UTF-16 the name is not written at all.
     if (!FitsAnsiCodePage(Value) && !ConvertToUtf16(FileName)) return;
-    WritePrivateProfileStringW(Section.c_str(), Key.c_str(), Value.c_str(), FileName.c_str());
+    const std::wstring stored = ProfileValueToWrite(Value);
+    WritePrivateProfileStringW(Section.c_str(), Key.c_str(), stored.c_str(), FileName.c_str());
 }
 
 std::wstring ExecutablePath() {

@@ -70,6 +70,13 @@ protected:
         return WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000);
     }
 
+    std::wstring RememberedDesign() const {
+        wchar_t remembered[256] = {};
+        const std::wstring settings = folder + L"Dokkle.ini";
+        GetPrivateProfileStringW(L"Design", L"FileName", L"", remembered, 256, settings.c_str());
+        return remembered;
+    }
+
     // A second launch from the same folder: the running copy opens a new pin on the cursor.
     HWND NewPinAt(POINT point) {
         const auto before = dokkle->Pins();
@@ -164,6 +171,30 @@ TEST_F(PinDesign, ASettingsFileTooLargeToReadIsLeftAsItWasWhenANameBeyondTheAnsi
     const std::string after = FileText(folder + L"Dokkle.ini");
     EXPECT_EQ(after.size(), settings.size());
     EXPECT_TRUE(after == settings) << "the settings file changed";
+}
+
+TEST_F(PinDesign, ANameWithALeadingSpaceIsRememberedExactlyAndNewPinsShowThatDesign) {
+    // Moved rather than copied: the name without its space leads to no design.
+    const std::wstring name = L" Sky Blue.bmp";
+    for (const wchar_t* extension : {L"", L".cfg"}) {
+        MoveFileW((folder + L"design\\Sky Blue.bmp" + extension).c_str(),
+                  (folder + L"design\\" + name + extension).c_str());
+    }
+    TargetProcess target;
+    HWND first = PrickAt(target.FreePoint());
+    ASSERT_TRUE(ChooseDesign(first, name));
+    EXPECT_TRUE(WaitUntil([&] { return RememberedDesign() == name; }, 2000))
+        << "remembered [" << RememberedDesign() << "]";
+
+    const RECT chosen = RectOf(first);
+    ASSERT_NE(chosen.right - chosen.left, 20) << "the built-in look is 20 x 30";
+    HWND second = NewPinAt(POINT{700, 650});
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT bounds = RectOf(second);
+        return bounds.right - bounds.left == chosen.right - chosen.left &&
+               bounds.bottom - bounds.top == chosen.bottom - chosen.top;
+    }, 2000));
 }
 
 }  // namespace
