@@ -197,5 +197,32 @@ TEST_F(PinDesign, ANameWithALeadingSpaceIsRememberedExactlyAndNewPinsShowThatDes
     }, 2000));
 }
 
+TEST_F(PinDesign, ADesignWhoseConfigurationPathIsBeyondMaxPathIsNotOffered) {
+    const std::wstring designs = folder + L"design\\";
+    RemoveFolder(designs);
+    CreateDirectoryW(designs.c_str(), nullptr);
+    // The configuration path is one character longer than MAX_PATH allows; the design's own path fits.
+    const std::wstring name = std::wstring(MAX_PATH - designs.size() - 8, L'x') + L".bmp";
+    ASSERT_EQ((designs + name + L".cfg").size(), static_cast<size_t>(MAX_PATH));
+    const std::wstring shipped = BuildFolder() + L"design\\Sky Blue.bmp";
+    ASSERT_TRUE(CopyFileW(shipped.c_str(), (designs + name).c_str(), FALSE));
+
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint(), POINT{12, 12});  // no usable design: the built-in look
+    ASSERT_TRUE(OpenMenuOf(pin));
+    PressKey('D');
+    PressKey(VK_RETURN);  // on the first entry, "(なし)", which cannot be chosen
+    PressKey(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
+    dokkle->FollowCalls();  // once the pin answers, whatever the keys chose is over
+    EXPECT_EQ(GetFileAttributesW((folder + L"Dokkle.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // The same keys choose a design that is offered.
+    CopyFileW(shipped.c_str(), (designs + L"Sky Blue.bmp").c_str(), FALSE);
+    ASSERT_TRUE(ChooseFromMenu(pin, {'D', VK_RETURN}));
+    EXPECT_TRUE(WaitUntil([&] { return RememberedDesign() == L"Sky Blue.bmp"; }, 2000));
+}
+
 }  // namespace
 }  // namespace dokkle::e2e
