@@ -1,12 +1,18 @@
 #include "common/modGeneralTips.h"
 
+#include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "common/ProfileValue.h"
+#include "common/Win32Handles.h"
+#include "common/WholeFile.h"
 
 namespace dokkle::modGeneralTips {
 namespace {
 
 float TwipsPerPixel(int axis) {
-    HDC screen = GetDC(nullptr);
+    HDC screen = ::GetDC(nullptr);
     const int dotsPerInch = GetDeviceCaps(screen, axis);
     ReleaseDC(nullptr, screen);
     return dotsPerInch > 0 ? 1440.0f / static_cast<float>(dotsPerInch) : 15.0f;
@@ -20,54 +26,59 @@ bool FitsAnsiCodePage(const std::wstring& text) {
     return length > 0 && !lost;
 }
 
-std::vector<char> ReadWholeFile(const std::wstring& path) {
-    std::vector<char> content;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return content;
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < 16 * 1024 * 1024) {
-        content.resize(static_cast<size_t>(size.QuadPart));
-        DWORD read = 0;
-        ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
-        content.resize(read);
-    }
-    CloseHandle(file);
-    return content;
+bool StartsWithUtf16Mark(const std::vector<uint8_t>& bytes) {
+    return bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
 }
 
-// Rewrites an ANSI profile file as UTF-16 with its byte order mark, keeping what it holds.
-void ConvertToUtf16(const std::wstring& path) {
-    const std::vector<char> ansi = ReadWholeFile(path);
-    if (ansi.size() >= 2 && static_cast<unsigned char>(ansi[0]) == 0xFF && static_cast<unsigned char>(ansi[1]) == 0xFE) {
-        return;
+bool IsMissing(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+           GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+// Rewrites an ANSI profile file as UTF-16 with its byte order mark, keeping what it holds; a missing file
+// becomes an empty UTF-16 one. False, with the file left as it was, when it cannot be read or replaced.
+bool ConvertToUtf16(const std::wstring& path) {
+    std::optional<std::vector<uint8_t>> ansi = ReadWholeFile(path);
+    if (!ansi) {
+        if (!IsMissing(path)) return false;
+        ansi.emplace();
     }
+    if (StartsWithUtf16Mark(*ansi)) return true;
     std::wstring text(1, L'\xFEFF');
-    if (!ansi.empty()) {
-        const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    if (!ansi->empty()) {
+        const auto* bytes = reinterpret_cast<const char*>(ansi->data());
+        const int size = static_cast<int>(ansi->size());
+        const int length = MultiByteToWideChar(CP_ACP, 0, bytes, size, nullptr, 0);
+        if (length <= 0) return false;
         std::wstring converted(static_cast<size_t>(length), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), converted.data(), length);
+        MultiByteToWideChar(CP_ACP, 0, bytes, size, converted.data(), length);
         text += converted;
     }
-    // Written beside it and then put in its place, so a full disk cannot leave it half written.
+    // Written beside it and put in its place only when complete, so a full disk cannot leave it half written.
     const std::wstring replacement = path + L".new";
-    HANDLE file = CreateFileW(replacement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    const DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    const bool complete = WriteFile(file, text.data(), size, &written, nullptr) && written == size;
-    CloseHandle(file);
-    if (!complete || !MoveFileExW(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileW(replacement.c_str());
+    bool complete = false;
+    {
+        unique_hfile file(CreateFileW(replacement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return false;
+        DWORD written = 0;
+        const DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        complete = WriteFile(file.get(), text.data(), size, &written, nullptr) && written == size;
     }
+    constexpr DWORD moveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (complete && MoveFileExW(replacement.c_str(), path.c_str(), moveFlags)) return true;
+    DeleteFileW(replacement.c_str());
+    return false;
 }
 
 }  // namespace
 
 void WriteIniString(const std::wstring& Section, const std::wstring& Key, const std::wstring& Value,
                     const std::wstring& FileName) {
-    if (!FitsAnsiCodePage(Value)) ConvertToUtf16(FileName);
-    WritePrivateProfileStringW(Section.c_str(), Key.c_str(), Value.c_str(), FileName.c_str());
+    // An ANSI file would lose the name; when the file cannot become UTF-16 the name is not written at all.
+    if (!FitsAnsiCodePage(Value) && !ConvertToUtf16(FileName)) return;
+    const std::wstring stored = ProfileValueToWrite(Value);
+    WritePrivateProfileStringW(Section.c_str(), Key.c_str(), stored.c_str(), FileName.c_str());
 }
 
 std::wstring ExecutablePath() {

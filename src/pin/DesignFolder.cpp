@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/Win32Handles.h"
+#include "pin/DesignConfigurationPath.h"
 
 namespace dokkle {
 
@@ -25,6 +26,8 @@ std::vector<std::wstring> ListDesignFiles(const std::wstring& folder) {
         if (name == L"." || name == L"..") continue;
         // The pattern also matches longer extensions through short names ("x.bmpx"); those are not designs.
         if (!HasDesignExtension(name)) continue;
+        // A design whose configuration the profile reader cannot open would be drawn without it.
+        if (!ConfigurationPathFits(folder, name)) continue;
         names.push_back(name);
     } while (FindNextFileW(search.get(), &found));
     return names;

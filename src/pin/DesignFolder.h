@@ -1,5 +1,6 @@
 #pragma once
-// The designs in a folder: the names of its normal "*.bmp" files, in the order the system lists them.
+// The designs in a folder: the names of its normal "*.bmp" files, in the order the system lists them,
+// each with a configuration path that fits in MAX_PATH.
 #include <string>
 #include <vector>
 

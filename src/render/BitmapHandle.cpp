@@ -44,20 +44,32 @@ void BitmapHandle::LoadFromResource(const std::wstring& ID, bool CreateDIBSectio
 
 void BitmapHandle::CreateFromByteArray(const std::vector<uint8_t>& Buf, int32_t BitCount, int32_t Width,
                                        int32_t Height) {
-    header_.bmiHeader.biBitCount = static_cast<WORD>(BitCount);
-    header_.bmiHeader.biWidth = Width;
-    header_.bmiHeader.biHeight = Height;
-    header_.bmiHeader.biPlanes = 1;
-    header_.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    CreateFromBytes(Buf.data(), Buf.size(), BitCount, Width, Height);
+}
+
+void BitmapHandle::CreateFromBytes(const uint8_t* bytes, size_t size, int32_t BitCount, int32_t Width,
+                                   int32_t Height) {
+    // A whole new header: nothing an earlier bitmap left in it (compression, colour count) may reach
+    // the new one, and the colour table behind it is as large as any format can ask for.
+    HeaderWithColourTable request{};
+    request.header.biSize = sizeof(BITMAPINFOHEADER);
+    request.header.biWidth = Width;
+    request.header.biHeight = Height;
+    request.header.biPlanes = 1;
+    request.header.biBitCount = static_cast<WORD>(BitCount);
+    request.header.biCompression = BI_RGB;
 
     void* pixels = nullptr;
-    HBITMAP created = ::CreateDIBSection(nullptr, &header_, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    unique_hbitmap created(::CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&request),
+                                              DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (!created || !pixels) return;
+    std::memset(&header_, 0, sizeof(header_));
+    header_.bmiHeader = request.header;
     // Never more than the bitmap holds, whatever the array's length.
     const int64_t capacity = RowStride(Width, BitCount / 8) * (Height < 0 ? -int64_t{Height} : Height);
-    const size_t count = static_cast<size_t>(std::min<int64_t>(capacity, static_cast<int64_t>(Buf.size())));
-    if (count > 0) std::memcpy(pixels, Buf.data(), count);
-    SetHandle(created, nullptr);
+    const size_t count = static_cast<size_t>(std::min<int64_t>(capacity, static_cast<int64_t>(size)));
+    if (count > 0 && bytes) std::memcpy(pixels, bytes, count);
+    SetHandle(created.release(), nullptr);
 }
 
 void BitmapHandle::SetHandle(HBITMAP newHandle, HDC hDC) {

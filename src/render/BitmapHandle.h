@@ -3,6 +3,7 @@
 // as the window system's device-independent bitmaps: rows bottom first, each padded to 4 bytes.
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,7 +18,10 @@ public:
 
     void LoadFromFile(const std::wstring& Filename, bool CreateDIBSection);
     void LoadFromResource(const std::wstring& ID, bool CreateDIBSection);
+    // A new device-independent bitmap holding the pixels; the object is left as it was if none can be made.
     void CreateFromByteArray(const std::vector<uint8_t>& Buf, int32_t BitCount, int32_t Width, int32_t Height);
+    // The same from bytes that lie inside a larger buffer, such as a whole file.
+    void CreateFromBytes(const uint8_t* bytes, size_t size, int32_t BitCount, int32_t Width, int32_t Height);
     // Takes ownership of newHandle (a different bitmap held before is freed) and reads its header.
     void SetHandle(HBITMAP newHandle, HDC hDC);
     HBITMAP GetHandle() const { return handle_.get(); }

@@ -1,9 +1,11 @@
 #include "render/PinImage.h"
 
+#include <optional>
 #include <vector>
 
 #include "common/Rounding.h"
 #include "common/Win32Handles.h"
+#include "common/WholeFile.h"
 #include "common/modGDI.h"
 #include "common/modGeneralTips.h"
 #include "render/DesignFileCheck.h"
@@ -12,22 +14,7 @@
 namespace dokkle {
 namespace {
 
-// Larger than any design the composition accepts; a bigger file is not read into memory at all.
-constexpr LONGLONG LargestDesignFileBytes = 80LL * 1024 * 1024;
-
-bool IsUsableDesignFileOnDisk(const std::wstring& path) {
-    unique_hfile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart > LargestDesignFileBytes) return false;
-    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return false;
-    return IsUsableDesignFile(bytes.data(), read);
-}
-
-// The file was checked before loading; what the system made of it is checked again before reading it.
+// What was made of the file, or the built-in design, is checked again before its pixels are read.
 bool IsComposable(const BitmapHandle& design) {
     const bool plainPixels = design.Compression() == BI_RGB ||
                              (design.Compression() == BI_BITFIELDS && design.BitsPerPixel() == 32);
@@ -37,10 +24,23 @@ bool IsComposable(const BitmapHandle& design) {
 
 }  // namespace
 
+BitmapHandle DesignFromFileBytes(const std::vector<uint8_t>& bytes) {
+    BitmapHandle design;
+    // The headers are checked first, so that a broken or hostile file never reaches the window system.
+    const std::optional<DesignFileLayout> layout = ReadDesignFileLayout(bytes.data(), bytes.size());
+    if (layout) {
+        design.CreateFromBytes(bytes.data() + layout->pixelOffset, layout->pixelBytes, layout->bitsPerPixel,
+                               layout->width, layout->height);
+    }
+    return design;
+}
+
 BitmapHandle LoadDesignOrBuiltIn(const std::wstring& BitmapPath) {
     BitmapHandle design;
-    // The file is checked first, so that a broken or hostile one is never handed to the loader.
-    if (IsUsableDesignFileOnDisk(BitmapPath)) design.LoadFromFile(BitmapPath, true);
+    // One read serves both the check and the pixels.
+    if (const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(BitmapPath)) {
+        design = DesignFromFileBytes(*bytes);
+    }
     if (!IsComposable(design)) {
         design = BitmapHandle();
         design.LoadFromResource(L"DEFAULT", true);

@@ -22,6 +22,29 @@ TEST(DesignFileCheck, AcceptsBottomUpUncompressed24And32BitDesignsWithEvenSides)
     EXPECT_TRUE(Usable(MakeBmp(48, 80, 32)));
 }
 
+TEST(DesignFileCheck, TheLayoutSaysWhereThePixelRowsLie) {
+    const auto bytes = MakeBmp(42, 6, 24);
+    const auto plain = ReadDesignFileLayout(bytes.data(), bytes.size());
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_EQ(plain->width, 42);
+    EXPECT_EQ(plain->height, 6);
+    EXPECT_EQ(plain->bitsPerPixel, 24);
+    EXPECT_EQ(plain->pixelOffset, 54u);
+    EXPECT_EQ(plain->pixelBytes, 128u * 6);  // 126 bytes of pixels padded to 128
+
+    // A version 5 header and a gap before the pixels: the file header's offset counts.
+    auto later = MakeBmp(48, 80, 32);
+    Put32(later, BmpField::InfoSize, 124);
+    later.insert(later.begin() + 54, 100, 0);
+    Put32(later, BmpField::PixelOffset, 154);
+    const auto layout = ReadDesignFileLayout(later.data(), later.size());
+    ASSERT_TRUE(layout.has_value());
+    EXPECT_EQ(layout->bitsPerPixel, 32);
+    EXPECT_EQ(layout->pixelOffset, 154u);
+    EXPECT_EQ(layout->pixelBytes, 48u * 4 * 80);
+    EXPECT_EQ(layout->pixelOffset + layout->pixelBytes, later.size());
+}
+
 TEST(DesignFileCheck, RefusesAFileTruncatedAnywhere) {
     const auto whole = MakeBmp(40, 60, 24);
     for (size_t length = 0; length < whole.size(); ++length) {

@@ -7,6 +7,7 @@
 
 #include "PinFixture.h"
 #include "Screen.h"
+#include "common/WholeFile.h"
 
 namespace dokkle::e2e {
 namespace {
@@ -37,6 +38,11 @@ std::string FileText(const std::wstring& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+void WriteText(const std::wstring& path, const std::string& text) {
+    std::ofstream file(path.c_str(), std::ios::binary);
+    file << text;
+}
+
 class PinDesign : public PinTest {
 protected:
     // The menu lists the folder in the order the file system gives its names.
@@ -62,6 +68,13 @@ protected:
         for (size_t i = 0; i < position; ++i) PressKey(VK_DOWN);
         PressKey(VK_RETURN);
         return WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000);
+    }
+
+    std::wstring RememberedDesign() const {
+        wchar_t remembered[256] = {};
+        const std::wstring settings = folder + L"Dokkle.ini";
+        GetPrivateProfileStringW(L"Design", L"FileName", L"", remembered, 256, settings.c_str());
+        return remembered;
     }
 
     // A second launch from the same folder: the running copy opens a new pin on the cursor.
@@ -138,6 +151,77 @@ TEST_F(PinDesign, ADesignDeletedAfterTheMenuOpenedCanStillBeChosenAndShowsTheBui
         return bounds.right - bounds.left == 20 && bounds.bottom - bounds.top == 30;
     }, 1000));
     EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
+}
+
+TEST_F(PinDesign, ASettingsFileTooLargeToReadIsLeftAsItWasWhenANameBeyondTheAnsiCodePageIsChosen) {
+    const std::wstring name = L"ピン \u0142\u20AC.bmp";
+    CopyFileW((folder + L"design\\Sky Blue.bmp").c_str(), (folder + L"design\\" + name).c_str(), FALSE);
+    // A valid section, then blanks to past the largest file the program reads whole.
+    std::string settings = "[Design]\r\nFileName=Standard Red.bmp\r\n";
+    settings.resize(LargestWholeFileBytes + 1024 * 1024, ' ');
+    WriteText(folder + L"Dokkle.ini", settings);
+
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    ASSERT_TRUE(ChooseDesign(pin, name));
+    MoveMouseTo(POINT{980, 740});
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(pin) == Tint::Blue; }, 1000));
+    dokkle->FollowCalls();  // once the pin answers, its handling of the choice, the write included, is over
+    EXPECT_TRUE(dokkle->IsRunning());
+    const std::string after = FileText(folder + L"Dokkle.ini");
+    EXPECT_EQ(after.size(), settings.size());
+    EXPECT_TRUE(after == settings) << "the settings file changed";
+}
+
+TEST_F(PinDesign, ANameWithALeadingSpaceIsRememberedExactlyAndNewPinsShowThatDesign) {
+    // Moved rather than copied: the name without its space leads to no design.
+    const std::wstring name = L" Sky Blue.bmp";
+    for (const wchar_t* extension : {L"", L".cfg"}) {
+        MoveFileW((folder + L"design\\Sky Blue.bmp" + extension).c_str(),
+                  (folder + L"design\\" + name + extension).c_str());
+    }
+    TargetProcess target;
+    HWND first = PrickAt(target.FreePoint());
+    ASSERT_TRUE(ChooseDesign(first, name));
+    EXPECT_TRUE(WaitUntil([&] { return RememberedDesign() == name; }, 2000))
+        << "remembered [" << RememberedDesign() << "]";
+
+    const RECT chosen = RectOf(first);
+    ASSERT_NE(chosen.right - chosen.left, 20) << "the built-in look is 20 x 30";
+    HWND second = NewPinAt(POINT{700, 650});
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT bounds = RectOf(second);
+        return bounds.right - bounds.left == chosen.right - chosen.left &&
+               bounds.bottom - bounds.top == chosen.bottom - chosen.top;
+    }, 2000));
+}
+
+TEST_F(PinDesign, ADesignWhoseConfigurationPathIsBeyondMaxPathIsNotOffered) {
+    const std::wstring designs = folder + L"design\\";
+    RemoveFolder(designs);
+    CreateDirectoryW(designs.c_str(), nullptr);
+    // The configuration path is one character longer than MAX_PATH allows; the design's own path fits.
+    const std::wstring name = std::wstring(MAX_PATH - designs.size() - 8, L'x') + L".bmp";
+    ASSERT_EQ((designs + name + L".cfg").size(), static_cast<size_t>(MAX_PATH));
+    const std::wstring shipped = BuildFolder() + L"design\\Sky Blue.bmp";
+    ASSERT_TRUE(CopyFileW(shipped.c_str(), (designs + name).c_str(), FALSE));
+
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint(), POINT{12, 12});  // no usable design: the built-in look
+    ASSERT_TRUE(OpenMenuOf(pin));
+    PressKey('D');
+    PressKey(VK_RETURN);  // on the first entry, "(なし)", which cannot be chosen
+    PressKey(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
+    dokkle->FollowCalls();  // once the pin answers, whatever the keys chose is over
+    EXPECT_EQ(GetFileAttributesW((folder + L"Dokkle.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // The same keys choose a design that is offered.
+    CopyFileW(shipped.c_str(), (designs + L"Sky Blue.bmp").c_str(), FALSE);
+    ASSERT_TRUE(ChooseFromMenu(pin, {'D', VK_RETURN}));
+    EXPECT_TRUE(WaitUntil([&] { return RememberedDesign() == L"Sky Blue.bmp"; }, 2000));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "render/DeviceContextHandle.h"
@@ -61,6 +62,34 @@ TEST(BitmapHandle, MoreBytesThanTheBitmapHoldsAreNotWrittenPastIt) {
     std::vector<uint8_t> bytes;
     bitmap.GetBytes(bytes, nullptr);
     EXPECT_EQ(bytes, std::vector<uint8_t>(pixels.begin(), pixels.begin() + 64));
+}
+
+TEST(BitmapHandle, AnObjectReusedAfterABitFieldsBitmapMakesAPlainOne) {
+    // A 16-bit bitmap with red, green and blue masks leaves bit fields in the object's header.
+    struct {
+        BITMAPINFOHEADER header;
+        DWORD masks[3];
+    } bitFields{{sizeof(BITMAPINFOHEADER), 8, 8, 1, 16, BI_BITFIELDS, 0, 0, 0, 0, 0},
+                {0xF800, 0x07E0, 0x001F}};
+    void* bits = nullptr;
+    HBITMAP held = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&bitFields), DIB_RGB_COLORS, &bits,
+                                    nullptr, 0);
+    BitmapHandle bitmap;
+    bitmap.SetHandle(held, nullptr);
+    ASSERT_EQ(bitmap.Compression(), static_cast<uint32_t>(BI_BITFIELDS));
+
+    const auto pixels = Pattern(124 * 3);
+    bitmap.CreateFromByteArray(pixels, 24, 41, 3);
+    EXPECT_EQ(bitmap.BitsPerPixel(), 24);
+    EXPECT_EQ(bitmap.Compression(), static_cast<uint32_t>(BI_RGB));
+    std::vector<uint8_t> bytes;
+    bitmap.GetBytes(bytes, nullptr);
+    ASSERT_EQ(bytes.size(), pixels.size());
+    for (size_t row = 0; row < 3; ++row) {
+        EXPECT_TRUE(std::equal(bytes.begin() + static_cast<long>(row * 124),
+                               bytes.begin() + static_cast<long>(row * 124 + 123),
+                               pixels.begin() + static_cast<long>(row * 124)));
+    }
 }
 
 TEST(BitmapHandle, AMissingFileLeavesNoBitmapAndTheResourceThenLoads) {

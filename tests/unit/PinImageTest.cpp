@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,32 @@ TEST_F(PinImage, AUsableDesignFileIsLoadedAsItIs) {
     EXPECT_EQ(design.Height(), 80);
     Write(MakeBmp(64, 20, 32));
     EXPECT_EQ(LoadDesignOrBuiltIn(path).Width(), 64);
+}
+
+// Fills the file's pixel rows with a pattern and builds the design from its bytes: the bitmap's rows
+// must be the file's rows, row padding aside.
+void ExpectTheFilesPixels(std::vector<uint8_t> file, size_t rows, size_t stride, size_t used) {
+    const size_t offset = file.size() - rows * stride;
+    for (size_t i = offset; i < file.size(); ++i) file[i] = static_cast<uint8_t>(i * 7 + 3);
+    std::vector<uint8_t> pixels;
+    DesignFromFileBytes(file).GetBytes(pixels, nullptr);
+    ASSERT_EQ(pixels.size(), rows * stride);
+    for (size_t row = 0; row < rows; ++row) {
+        const auto begin = pixels.begin() + static_cast<long>(row * stride);
+        EXPECT_TRUE(std::equal(begin, begin + static_cast<long>(used),
+                               file.begin() + static_cast<long>(offset + row * stride)))
+            << "row " << row;
+    }
+}
+
+TEST_F(PinImage, ABitmapMadeFromAFilesBytesHoldsExactlyItsPixels) {
+    ExpectTheFilesPixels(MakeBmp(42, 6, 24), 6, 128, 126);  // 42 pixels of 3 bytes in rows of 128
+    auto later = MakeBmp(48, 80, 32);
+    testing::Put32(later, testing::BmpField::InfoSize, 124);
+    later.insert(later.begin() + 54, 100, 0);
+    testing::Put32(later, testing::BmpField::PixelOffset, 154);
+    ExpectTheFilesPixels(later, 80, 48 * 4, 48 * 4);
+    EXPECT_EQ(DesignFromFileBytes(MakeBmp(41, 61, 24)).GetHandle(), nullptr);
 }
 
 TEST_F(PinImage, EveryUnusableDesignGivesTheBuiltInOne) {

@@ -105,6 +105,18 @@ TEST_F(SettingsWrite, ANameBeyondTheAnsiCodePageIsRememberedInFull) {
     EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), L"Leaf Green.bmp");
 }
 
+TEST_F(SettingsWrite, NamesWithBlanksOrQuotesAroundThemReadBackExactly) {
+    for (const std::wstring name : {L" Sky Blue.bmp", L"Sky Blue.bmp ", L"\t Sky Blue.bmp",
+                                    L"\"Sky Blue.bmp\"", L"'Sky Blue.bmp'", L"\"Sky Blue.bmp", L" ", L"\"",
+                                    L"\"\"", L" ピン.bmp"}) {
+        modGeneralTips::WriteIniString(L"Design", L"FileName", name, path);
+        EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), name);
+        // Read again from the file itself, not from the profile functions' copy of it.
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
+        EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), name);
+    }
+}
+
 TEST_F(SettingsWrite, AFileThatCannotBeWrittenIsLeftAsItWas) {
     Write("[Design]\r\nFileName=Sky Blue.bmp\r\n");
     // Held open without sharing by another program: every write fails, as on a read-only or full disk.
