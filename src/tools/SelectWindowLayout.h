@@ -1,6 +1,7 @@
 #pragma once
 // The selection dialog's layout in pixels: its controls where the design puts them, and where they go
-// each time its client area changes size.
+// each time its client area changes size. The design's pixels are those of a screen at 96 dots per
+// inch; on a finer screen every length grows with the fonts, by the screen's Scale.
 #include <optional>
 
 #include "common/Geometry.h"
@@ -33,6 +34,14 @@ constexpr Bounds cmdUpdateBounds{0, 25, 81, 26};
 constexpr Bounds cmdOKBounds{85, 25, 81, 26};
 constexpr Bounds cmdCancelBounds{170, 25, 81, 26};
 
+// Screen pixels per design pixel, across and down: 1 at 96 dots per inch, 2 at 192.
+struct Scale {
+    double x = 1, y = 1;
+};
+Scale ScaleForTwipsPerPixel(double twipsPerPixelX, double twipsPerPixelY);
+Bounds Scaled(const Bounds& design, Scale scale);
+Point Scaled(Point design, Scale scale);
+
 // Where the controls go for a client area; a step the controls would refuse (a negative width or
 // height) is left out and the others still apply.
 struct Placement {
@@ -43,6 +52,6 @@ struct Placement {
 };
 
 // listWidthNow is the list's present width, which places the map when the list keeps it.
-Placement Arrange(int32_t clientWidth, int32_t clientHeight, int32_t listWidthNow);
+Placement Arrange(int32_t clientWidth, int32_t clientHeight, int32_t listWidthNow, Scale scale = {});
 
 }  // namespace dokkle::SelectWindowLayout

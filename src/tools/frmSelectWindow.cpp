@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/Controls.h"
+#include "common/modGeneralTips.h"
 #include "tools/SelectWindowLayout.h"
 
 namespace dokkle {
@@ -67,9 +68,11 @@ void frmSelectWindow::hTargetWindow(HWND value) {
 }
 
 bool frmSelectWindow::Load() {
+    scale_ = ScaleForTwipsPerPixel(modGeneralTips::TwipsPerPixelX(), modGeneralTips::TwipsPerPixelY());
+    const Bounds client = Scaled(Bounds{0, 0, ClientWidth, ClientHeight}, scale_);
     return CreateDialogWindow(L"ウィンドウの選択",
                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
-                              SIZE{ClientWidth, ClientHeight});
+                              SIZE{client.width, client.height});
 }
 
 void frmSelectWindow::ShowModal() {
@@ -94,7 +97,8 @@ void frmSelectWindow::Form_Load() {
 
 void frmSelectWindow::CreateControls() {
     for (const ControlDesign& design : ControlDesigns) {
-        const Bounds bounds = design.inPanel ? Offset(design.bounds, picPanelCorner) : design.bounds;
+        const Bounds bounds = design.inPanel ? Offset(Scaled(design.bounds, scale_), Scaled(picPanelCorner, scale_))
+                                             : Scaled(design.bounds, scale_);
         if (!design.className) {
             picDesktop.Create(Window(), bounds, design.id);
             continue;
@@ -124,7 +128,7 @@ void frmSelectWindow::CentreOnScreen() {
 void frmSelectWindow::Form_Resize(int32_t width, int32_t height) {
     if (!lstWindows) return;  // the window takes its first size before it has controls
     const RECT list = BoundsInParent(lstWindows);
-    const Placement placement = Arrange(width, height, list.right - list.left);
+    const Placement placement = Arrange(width, height, list.right - list.left, scale_);
     constexpr UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
     if (placement.lblDescriptionWidth) {
         const RECT label = BoundsInParent(lblDescription);
@@ -146,7 +150,8 @@ void frmSelectWindow::MovePanel(Point corner) {
                                              {cmdUpdate, cmdUpdateBounds},
                                              {cmdOK, cmdOKBounds},
                                              {cmdCancel, cmdCancelBounds}};
-    for (const auto& [control, bounds] : panel) {
+    for (const auto& [control, design] : panel) {
+        const Bounds bounds = Scaled(design, scale_);
         SetWindowPos(control, nullptr, corner.x + bounds.left, corner.y + bounds.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

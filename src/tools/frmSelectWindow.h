@@ -11,6 +11,7 @@
 #include "common/Geometry.h"
 #include "common/Win32Handles.h"
 #include "tools/PictureBox.h"
+#include "tools/SelectWindowLayout.h"
 #include "tools/WindowEntry.h"
 
 namespace dokkle {
@@ -60,6 +61,8 @@ private:
     HWND result_ = nullptr;
     float MapScaleX = 0;
     float MapScaleY = 0;
+    // The design's pixels on this screen.
+    SelectWindowLayout::Scale scale_;
 
     unique_hfont font_;
     PictureBox picDesktop;
