@@ -27,6 +27,16 @@ std::wstring GetWindowTextString(HWND hWnd) {
     return std::wstring(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
 }
 
+HWND FramedAncestor(HWND hWnd) {
+    HWND framed = nullptr;
+    do {
+        framed = hWnd;
+        if (GetWindowLongW(hWnd, GWL_STYLE) & WS_DLGFRAME) break;
+        hWnd = GetParent(hWnd);
+    } while (hWnd);
+    return framed;
+}
+
 BOOL SetWindowPosWithoutStalling(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags) {
     const bool otherThread = GetWindowThreadProcessId(hWnd, nullptr) != GetCurrentThreadId();
     if (otherThread && !Answers(hWnd)) uFlags |= SWP_ASYNCWINDOWPOS;

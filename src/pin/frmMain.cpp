@@ -21,6 +21,46 @@ constexpr UINT timKickerInterval = 100;
 }  // namespace
 
 void frmMain::Create() {
+    frmMain* pin = CreateHidden(nullptr);
+    if (!pin) return;
+    // A carried pin needs the foreground: only the foreground window's capture takes every mouse message.
+    ShowWindow(pin->Window(), SW_SHOW);
+    SetForegroundWindow(pin->Window());
+}
+
+void frmMain::CreateStuckInto(HWND target) {
+    frmMain* pin = CreateHidden(target);
+    if (!pin) return;
+    pin->StickInto(target);
+    if (pin->IsClosed()) return;
+    pin->DrawPin(pin->DesignPath(pin->DesignFileName), 255, 1);
+    // Shown only now, in its place, and without taking the activation from the target.
+    SetWindowPos(pin->Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+BOOL CALLBACK frmMain::CollectStuckPin(HWND window, LPARAM search) {
+    auto* stuckInto = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(search);
+    const frmMain* pin = FromWindow(window);
+    if (pin && pin->IsPricked && pin->hTarget == stuckInto->first) stuckInto->second.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> frmMain::PinsStuckInto(HWND target) {
+    std::pair<HWND, std::vector<HWND>> search{target, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectStuckPin, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+frmMain* frmMain::FromWindow(HWND window) {
+    wchar_t className[32] = L"";
+    GetClassNameW(window, className, 32);
+    if (lstrcmpW(className, ClassName) != 0 || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
+        return nullptr;
+    }
+    return static_cast<frmMain*>(reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+}
+
+frmMain* frmMain::CreateHidden(HWND stickInto) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;
@@ -34,15 +74,13 @@ void frmMain::Create() {
     const int width = RoundHalfEven(InitialWidthTwips / modGeneralTips::TwipsPerPixelX());
     const int height = RoundHalfEven(InitialHeightTwips / modGeneralTips::TwipsPerPixelY());
     std::unique_ptr<frmMain> pin(new frmMain());
+    pin->startStuckInto_ = stickInto;
     // No taskbar entry (tool window), always on top, drawn with per-pixel opacity.
     HWND window = pin->CreateFormWindow(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED, ClassName, L"",
                                         WS_POPUP, RECT{0, 0, width, height});
     // Once its window has existed the pin belongs to it, even when the creation then failed.
-    if (pin->HadWindow()) static_cast<void>(pin.release());
-    if (!window) return;
-    // A carried pin needs the foreground: only the foreground window's capture takes every mouse message.
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
+    frmMain* created = pin->HadWindow() ? pin.release() : nullptr;
+    return window ? created : nullptr;
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,7 +121,12 @@ void frmMain::Form_Load() {
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     frmMenuInst = std::make_unique<frmMenu>(static_cast<frmMenu::Events&>(*this), modGeneralTips::AppPath() + L"design\\");
     SetTimer(Window(), timKicker, timKickerInterval, nullptr);
-    PickUp();
+    // A pin stuck in by its creator is placed by it; any other starts out hanging on the cursor.
+    if (startStuckInto_) {
+        ApplyDesign(DesignFileName);
+    } else {
+        PickUp();
+    }
 }
 
 LRESULT frmMain::LoadOrFail() noexcept {

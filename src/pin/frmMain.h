@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/BaseWindow.h"
 #include "messaging/clsMessageListener.h"
@@ -17,6 +18,16 @@ class frmMain final : public BaseWindow, private clsMessageListener::Events, pri
 public:
     // Makes a new pin and shows it, modeless and unowned; the creator keeps no reference.
     static void Create();
+    // Makes a new pin stuck into the window (or its framed ancestor) as stick-by-handle places it, with
+    // the mouse left alone.
+    static void CreateStuckInto(HWND target);
+    // The open pins of this thread that are stuck into the window.
+    static std::vector<HWND> PinsStuckInto(HWND target);
+    // The pin of this thread whose window that is, or null.
+    static frmMain* FromWindow(HWND window);
+
+    // Closes the pin; its unload step gives the target back its normal z-order.
+    void Close();
 
     static constexpr const wchar_t* ClassName = L"DokklePin";
 
@@ -26,6 +37,9 @@ public:
 
 private:
     frmMain() = default;
+    // The pin's window, hidden and loaded; null if it could not be made.
+    static frmMain* CreateHidden(HWND stickInto);
+    static BOOL CALLBACK CollectStuckPin(HWND window, LPARAM search);
 
     // Life of the window (frmMain.cpp).
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -33,7 +47,6 @@ private:
     LRESULT LoadOrFail() noexcept;
     void Form_Load();
     void Form_Unload();
-    void Close();
     RECT WindowBounds() const;
     void MoveTo(int32_t left, int32_t top);
 
@@ -56,6 +69,8 @@ private:
     void PickUp();
     void Drop();
     void Prick(HWND hWnd, bool UseCursor);
+    // Stick-by-handle's placing: pricked into the window, the tip at its top centre 20 pixels down.
+    void StickInto(HWND n);
     // The pin's offsets from its target's corner, taken from where the pin is now.
     void RecordPrickedOffsets(const RECT& target);
     void MoveOntoCursor();
@@ -98,6 +113,8 @@ private:
     bool cursorHidden_ = false;
     // A click is a press and a release on the pin; the release that ends a double-click is no click.
     bool leftPressedOnPin_ = false;
+    // Set for a pin that starts stuck into this window instead of hanging on the cursor.
+    HWND startStuckInto_ = nullptr;
 };
 
 }  // namespace dokkle

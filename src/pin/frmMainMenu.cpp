@@ -2,6 +2,7 @@
 #include "common/AppVersion.h"
 #include "common/Rounding.h"
 #include "common/modGeneralTips.h"
+#include "common/Notices.h"
 #include "common/modWindowTips.h"
 #include "pin/frmMain.h"
 #include "startup/VersionResource.h"
@@ -50,6 +51,10 @@ void frmMain::frmMenuInst_mnuPopupSelectTargetClick() {
 
     Unprick();
     if (IsClosed()) return;
+    StickInto(n);
+}
+
+void frmMain::StickInto(HWND n) {
     Prick(n, true);
     if (IsClosed()) return;
 
@@ -73,11 +78,23 @@ void frmMain::frmMenuInst_mnuPopupInformationClick() {
     if (dialog.LoadInfo(hTarget)) dialog.ShowModal();
 }
 
+namespace {
+
+// What went wrong in this run that the user should know, one line each after the version text.
+std::wstring NoticeLines() {
+    std::wstring lines;
+    for (const std::wstring& line : Notices::All()) lines += L"\r\n" + line;
+    return lines;
+}
+
+}  // namespace
+
 void frmMain::frmMenuInst_mnuPopupVersionInfoClick() {
     modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (IsClosed()) return;
     const std::wstring text = L"" DOKKLE_TITLE L" - バージョン " + std::to_wstring(DOKKLE_VERSION_MAJOR) + L"." +
-                              std::to_wstring(DOKKLE_VERSION_MINOR) + L"\r\n" + VersionResource::LegalCopyright();
+                              std::to_wstring(DOKKLE_VERSION_MINOR) + L"\r\n" + VersionResource::LegalCopyright() +
+                              NoticeLines();
     // Modal to the whole program, as the pins' other dialogs are.
     MessageBoxW(nullptr, text.c_str(), L"" DOKKLE_TITLE, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
     // A pin closed while the box was open has already given its target back its z-order.

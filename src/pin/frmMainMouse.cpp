@@ -146,12 +146,7 @@ void frmMain::Prick(HWND hWnd, bool UseCursor) {
     if (frmMenuInst->Checked(frmMenu::mnuPopupPrickableToChildWindow)) {
         hTarget = h;
     } else {
-        // Up to the nearest window with a dialog frame, which every window with a title bar has.
-        do {
-            hTarget = h;
-            if (GetWindowLongW(h, GWL_STYLE) & WS_DLGFRAME) break;
-            h = GetParent(h);
-        } while (h);
+        hTarget = modWindowTips::FramedAncestor(h);
         const BOOL madeTopmost =
             modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         if (IsClosed()) return;

@@ -1,6 +1,7 @@
 #include "startup/modMain.h"
 
 #include "common/FormLifetime.h"
+#include "startup/ActiveWindowHotkey.h"
 #include "pin/frmMain.h"
 #include "startup/HandOff.h"
 #include "startup/SingleInstance.h"
@@ -20,6 +21,7 @@ bool Main() {
     CreatingMainPin = true;
     CreatePin();
     SingleInstance::MainPinShown();
+    ActiveWindowHotkey::Start();
     return true;
 }
 

@@ -1,0 +1,10 @@
+#include "startup/HotkeyPress.h"
+
+namespace dokkle {
+
+HotkeyAction DecideHotkeyPress(const ForegroundFacts& facts) {
+    if (!facts.exists || facts.ofThisProcess || facts.isDesktopOrShell) return HotkeyAction::Nothing;
+    return facts.hasOurPin ? HotkeyAction::Unpin : HotkeyAction::Pin;
+}
+
+}  // namespace dokkle

@@ -1,0 +1,17 @@
+#pragma once
+// What a press of the pin-the-active-window hotkey does, from what the foreground window is.
+
+namespace dokkle {
+
+struct ForegroundFacts {
+    bool exists = false;          // there is a foreground window
+    bool ofThisProcess = false;   // a pin, a menu or a dialog of Dokkle
+    bool isDesktopOrShell = false;  // the desktop, the taskbar or another window of the shell
+    bool hasOurPin = false;       // one of our pins is stuck into its framed window
+};
+
+enum class HotkeyAction { Nothing, Pin, Unpin };
+
+HotkeyAction DecideHotkeyPress(const ForegroundFacts& facts);
+
+}  // namespace dokkle
