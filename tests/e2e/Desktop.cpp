@@ -90,6 +90,13 @@ void LeftRelease() { Send({MouseInput(MOUSEEVENTF_LEFTUP)}); }
 
 void PressKey(WORD virtualKey) { Send({KeyInput(virtualKey, false), KeyInput(virtualKey, true)}); }
 
+void PressKeys(const std::vector<WORD>& virtualKeys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys) inputs.push_back(KeyInput(key, false));
+    for (auto key = virtualKeys.rbegin(); key != virtualKeys.rend(); ++key) inputs.push_back(KeyInput(*key, true));
+    Send(inputs);
+}
+
 void TypeText(const std::wstring& text) {
     std::vector<INPUT> inputs;
     for (wchar_t character : text) {
@@ -129,5 +136,15 @@ RECT RectOf(HWND window) {
 }
 
 bool IsTopmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+std::vector<std::wstring> TextsOf(HWND window) {
+    std::vector<std::wstring> texts;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[512] = {};
+        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 2000, nullptr);
+        texts.push_back(text);
+    }
+    return texts;
+}
 
 }  // namespace dokkle::e2e

@@ -20,6 +20,8 @@ void RightClickAt(POINT point);
 void LeftPress();
 void LeftRelease();
 void PressKey(WORD virtualKey);
+// Presses the keys in order and releases them in reverse, as one input: a combination such as Ctrl+Alt+P.
+void PressKeys(const std::vector<WORD>& virtualKeys);
 // Types the text as characters, whatever the keyboard layout.
 void TypeText(const std::wstring& text);
 POINT CursorPosition();
@@ -28,5 +30,7 @@ std::wstring TitleOf(HWND window);
 std::wstring ClassOf(HWND window);
 RECT RectOf(HWND window);
 bool IsTopmost(HWND window);
+// The texts of a window's child controls, another process's included.
+std::vector<std::wstring> TextsOf(HWND window);
 
 }  // namespace dokkle::e2e

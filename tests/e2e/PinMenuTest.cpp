@@ -127,15 +127,6 @@ TEST_F(PinMenu, AModifierHeldWhenTheMenuOpenedSwitchesTheChildOptionBackOnWhenIt
     EXPECT_FALSE(IsTopmost(target.Window()));  // still stuck into the button, not its framed window
 }
 
-std::vector<std::wstring> TextsOf(HWND window) {
-    std::vector<std::wstring> texts;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t text[512] = {};
-        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 2000, nullptr);
-        texts.push_back(text);
-    }
-    return texts;
-}
 
 TEST_F(PinMenu, TheVersionBoxShowsTheVersionAndLegalNoticeWithTheTargetNotTopmostMeanwhile) {
     TargetProcess target;
