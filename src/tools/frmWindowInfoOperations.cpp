@@ -1,5 +1,6 @@
 // The dialog's operations on its target window and on the process that owns it.
 #include "common/Geometry.h"
+#include "common/modWindowTips.h"
 #include "pin/frmMain.h"
 #include "tools/BoxNumber.h"
 #include "tools/PrickedPoint.h"
@@ -64,23 +65,23 @@ std::optional<unique_handle> frmWindowInfo::OpenTargetProcess() const {
 
 void frmWindowInfo::cmdTopmost_Click() {
     if (HWND target = ReportedTarget())
-        SetWindowPos(target, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        modWindowTips::SetWindowPosWithoutStalling(target, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void frmWindowInfo::cmdNoTopMost_Click() {
     if (HWND target = ReportedTarget())
-        SetWindowPos(target, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        modWindowTips::SetWindowPosWithoutStalling(target, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void frmWindowInfo::cmdVisible_Click() {
     if (HWND target = ReportedTarget()) {
-        SetWindowPos(target, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+        modWindowTips::SetWindowPosWithoutStalling(target, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
     }
 }
 
 void frmWindowInfo::cmdNotVisible_Click() {
     if (HWND target = ReportedTarget()) {
-        SetWindowPos(target, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+        modWindowTips::SetWindowPosWithoutStalling(target, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
     }
 }
 
@@ -110,7 +111,7 @@ void frmWindowInfo::cmdResize_Click() {
     }
     // No SWP_NOZORDER: the target also goes into the topmost band.
     if (HWND target = ReportedTarget()) {
-        SetWindowPos(target, HWND_TOPMOST, bounds->left, bounds->top, bounds->width, bounds->height, 0);
+        modWindowTips::SetWindowPosWithoutStalling(target, HWND_TOPMOST, bounds->left, bounds->top, bounds->width, bounds->height, 0);
     }
 }
 

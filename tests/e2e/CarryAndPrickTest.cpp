@@ -216,6 +216,9 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
         const POINT knob = KnobOf(pin);
         MoveMouseTo(knob);
         LeftPress();
+        // A first step that stays on the pin pulls it out; carried, it has the mouse wherever it goes.
+        MoveMouseTo(POINT{knob.x + 1, knob.y});
+        ASSERT_TRUE(WaitUntil([&] { return !CursorShowing(); }, 2000));
         // Released where the tip lies below the knob, so the pin stays on the same height.
         const POINT release{knob.x + step, knob.y + StandardTip.y - StandardPrickedKnob.y};
         MoveMouseTo(release);

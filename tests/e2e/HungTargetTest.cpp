@@ -60,7 +60,9 @@ TEST_F(HungTarget, ItsPinClosesAtOnceWhileTheOtherPinsFollowAndLaunchesHandOff) 
     HWND onHung = LaunchAnotherPinAt(hung->FreePoint());
     ASSERT_NE(onHung, nullptr);
     LeftClickAt(hung->FreePoint());
-    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(hung->Window()); }, 1000));
+    // Made topmost and then active: the pin has done with its call to the target before it stops.
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(hung->Window()) && GetForegroundWindow() == hung->Window(); },
+                          2000));
 
     SuspendedThread stopped(hung->Window());
     ASSERT_TRUE(stopped);
