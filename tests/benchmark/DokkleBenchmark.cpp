@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -276,7 +277,9 @@ Idle IdleCost(const std::wstring& folder, int pins) {
 
 int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table);
 
-int wmain(int argc, wchar_t** argv) {
+namespace {
+
+int Measure(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::fwprintf(stderr, L"usage: DokkleBenchmark <table.md> [endurance cycles]\n");
         return 2;
@@ -341,4 +344,16 @@ int wmain(int argc, wchar_t** argv) {
     std::fclose(table);
     RemoveFolder(folder);
     return result;
+}
+
+}  // namespace
+
+// A program that cannot be started or a count that cannot be read stops the run with its reason.
+int wmain(int argc, wchar_t** argv) {
+    try {
+        return Measure(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "DokkleBenchmark: %s\n", error.what());
+        return 1;
+    }
 }

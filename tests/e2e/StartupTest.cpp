@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "Desktop.h"
@@ -203,6 +205,18 @@ TEST_F(Startup, AHungRunningCopyDoesNotKeepALaterLaunchWaiting) {
     ResumeThread(thread);
     CloseHandle(thread);
     EXPECT_TRUE(ended);
+}
+
+TEST_F(Startup, AProgramThatCannotBeStartedIsAFailureNotAProcessThatEndedAtOnce) {
+    try {
+        ChildProcess missing(folder + L"Missing.exe", L"", folder);
+        FAIL() << "a program that does not exist was taken for one that started";
+    } catch (const std::runtime_error& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("Missing.exe"), std::string::npos) << message;
+        EXPECT_NE(message.find("error " + std::to_string(ERROR_FILE_NOT_FOUND)), std::string::npos)
+            << message;
+    }
 }
 
 }  // namespace
