@@ -1,4 +1,6 @@
 // Carrying a pin on the cursor, sticking it into windows and pulling it out again.
+#include <optional>
+
 #include "GdiHandleTable.h"
 #include "PinFixture.h"
 
@@ -224,14 +226,17 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
     cycle();
     const auto before = testing::CountGdiObjects(dokkle->Handle());
     ASSERT_TRUE(before.has_value());
-    const unsigned followBefore = dokkle->FollowCalls();
+    const std::optional<unsigned> followBefore = dokkle->FollowCalls();
+    ASSERT_TRUE(followBefore.has_value());
     for (int i = 0; i < 150; ++i) cycle();  // 300 redraws: one carried and one pricked picture a cycle
     ASSERT_TRUE(dokkle->IsRunning());
     PumpMessagesFor(300);
     EXPECT_TRUE(IsTopmost(target.Window()));
     EXPECT_EQ(testing::CountGdiObjects(dokkle->Handle()), before);
     EXPECT_TRUE(CursorShowing());
-    EXPECT_GT(dokkle->FollowCalls(), followBefore);
+    const std::optional<unsigned> followAfter = dokkle->FollowCalls();
+    ASSERT_TRUE(followAfter.has_value());
+    EXPECT_GT(*followAfter, *followBefore);
 }
 
 }  // namespace
