@@ -27,9 +27,11 @@ TEST_F(CarryAndPrick, AClickPricksTheWindowUnderTheCursorMakingItTopmostAndActiv
 
     LeftClickAt(point);
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+    // The pin is raised above its target without taking the activation the click gave the target, then or
+    // at the ticks that follow.
+    EXPECT_TRUE(WaitUntil([&] { return IsAbove(pin, target.Window()); }, 1000));
     EXPECT_TRUE(CursorShowing());
-    // The pin is raised above its target without taking the activation the click gave the target.
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a few ticks, at which the activation must stay with the target
     EXPECT_EQ(GetForegroundWindow(), target.Window());
     EXPECT_TRUE(IsTopmost(pin));
     EXPECT_TRUE(PinHangsAt(pin, point));
@@ -57,7 +59,8 @@ TEST_F(CarryAndPrick, WithShiftHeldTheClickPricksTheChildButtonWithoutMakingAnyt
     HWND pin = LaunchWithMouseAt(point);
 
     LeftClickAt(point, {VK_SHIFT});
-    PumpMessagesFor(300);
+    // The drop ends by showing the cursor again, after anything it makes topmost.
+    ASSERT_TRUE(WaitUntil([&] { return CursorShowing(); }, 1000));
     EXPECT_FALSE(IsTopmost(target.Window()));
 
     // The pin follows the button itself: moving the button inside its window moves the pin.
@@ -112,6 +115,7 @@ TEST_F(CarryAndPrick, PressAndReleaseWithoutMovingChangesNothing) {
     const POINT before = PinOrigin(pin);
     const POINT knob = KnobOf(pin);
     LeftClickAt(knob);
+    // Nothing shows that the click has been handled: a while in which nothing may change.
     PumpMessagesFor(300);
     EXPECT_TRUE(IsTopmost(target.Window()));
     EXPECT_EQ(PinOrigin(pin).x, before.x);
@@ -175,7 +179,7 @@ TEST_F(CarryAndPrick, MovingWithBothButtonsHeldDoesNotPullThePinOut) {
     SendInput(2, both, sizeof(INPUT));
     PumpMessagesFor(100);
     MoveMouseTo(POINT{knob.x + 5, knob.y + 5});
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a while in which the pin must not be pulled out
     EXPECT_TRUE(IsTopmost(target.Window()));
     EXPECT_TRUE(CursorShowing());
     // Let go of the left button first, so the right button's release is not taken for the menu.
@@ -185,7 +189,7 @@ TEST_F(CarryAndPrick, MovingWithBothButtonsHeldDoesNotPullThePinOut) {
     rightUp.type = INPUT_MOUSE;
     rightUp.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
     SendInput(1, &rightUp, sizeof(INPUT));
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a while in which the program must not end; a menu it opens is closed after
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(dokkle->IsRunning());
 }
@@ -201,7 +205,7 @@ TEST_F(CarryAndPrick, ATargetThatVanishesWhileTheUserCarriesThePinChangesNothing
     LeftPress();
     MoveMouseTo(POINT{knob.x + 3, knob.y});
     first.Kill();  // the old target goes while the pin is carried
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a few ticks, at which the carried pin must not close
     EXPECT_TRUE(dokkle->IsRunning());
     MoveMouseTo(second.FreePoint());
     LeftRelease();

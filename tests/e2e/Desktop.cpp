@@ -130,4 +130,12 @@ RECT RectOf(HWND window) {
 
 bool IsTopmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
+bool IsAbove(HWND upper, HWND lower) {
+    if (!upper || !lower || upper == lower) return false;
+    for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+        if (below == lower) return true;
+    }
+    return false;
+}
+
 }  // namespace dokkle::e2e

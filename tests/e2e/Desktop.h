@@ -28,5 +28,7 @@ std::wstring TitleOf(HWND window);
 std::wstring ClassOf(HWND window);
 RECT RectOf(HWND window);
 bool IsTopmost(HWND window);
+// Whether the first window lies above the second in the z-order.
+bool IsAbove(HWND upper, HWND lower);
 
 }  // namespace dokkle::e2e

@@ -16,16 +16,17 @@ namespace {
 constexpr const wchar_t* MainTitle = L"Dokkle v1.2";
 constexpr const wchar_t* InstanceTitle = L"Dokkle v1.2 Instance";
 
-LRESULT SendCopyData(HWND window, const void* data, DWORD byteCount) {
+// Whether the window handled the request: once it has, whatever the request does has been done.
+bool SendCopyData(HWND window, const void* data, DWORD byteCount) {
     COPYDATASTRUCT request{0, byteCount, const_cast<void*>(data)};
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 5000, &result);
-    return static_cast<LRESULT>(result);
+    return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 5000,
+                               &result) != 0;
 }
 
-void SendCreateNewPin(HWND window) {
+bool SendCreateNewPin(HWND window) {
     static const wchar_t text[] = L"CREATENEWPIN";
-    SendCopyData(window, text, 24);
+    return SendCopyData(window, text, 24);
 }
 
 void ClosePin(HWND pin) { SendMessageTimeoutW(pin, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, nullptr); }
@@ -41,7 +42,7 @@ protected:
 TEST_F(Startup, TheFirstLaunchShowsOneTopmostLayeredPinWithoutCaptionOrTaskbarEntry) {
     DokkleProcess dokkle(folder);
     ASSERT_TRUE(dokkle.WaitForPinCount(1));
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a while in which no other window may show
     ASSERT_EQ(dokkle.VisibleWindows().size(), 1u);
 
     HWND pin = dokkle.VisibleWindows().front();
@@ -87,7 +88,7 @@ TEST_F(Startup, WithTheMainPinClosedALaterLaunchCreatesNothing) {
     ASSERT_TRUE(first.WaitForPinCount(1));
     DokkleProcess later(folder);
     EXPECT_TRUE(later.WaitForExit(5000));
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a while in which no pin may appear
     EXPECT_EQ(first.Pins().size(), 1u);
     EXPECT_EQ(TitleOf(first.Pins().front()), InstanceTitle);
 }
@@ -107,8 +108,7 @@ TEST_F(Startup, ASixthPinHasNoListenerButLaunchesStillReachTheMainPin) {
     ASSERT_EQ(pinsInOrder.size(), 6u);
 
     // The sixth pin registered no listener: the request reaches its window but nobody acts on it.
-    SendCreateNewPin(pinsInOrder[5]);
-    PumpMessagesFor(300);
+    ASSERT_TRUE(SendCreateNewPin(pinsInOrder[5]));
     EXPECT_EQ(dokkle.Pins().size(), 6u);
     // The second pin has one.
     SendCreateNewPin(pinsInOrder[1]);
@@ -143,7 +143,7 @@ TEST_F(Startup, ClosingTheLastPinEndsTheProcess) {
 
     ClosePin(dokkle.PinTitled(MainTitle));
     ASSERT_TRUE(dokkle.WaitForPinCount(1));
-    PumpMessagesFor(200);
+    PumpMessagesFor(200);  // a while in which the process must not end
     EXPECT_TRUE(dokkle.IsRunning());
     ClosePin(dokkle.Pins().front());
     EXPECT_TRUE(dokkle.WaitForExit(5000));
@@ -175,16 +175,16 @@ TEST_F(Startup, RequestsWithAnyOtherPayloadCreateNothing) {
     HWND mainPin = dokkle.PinTitled(MainTitle);
 
     static const wchar_t withTerminator[] = L"CREATENEWPIN";
-    SendCopyData(mainPin, withTerminator, sizeof(withTerminator));  // the NUL counted
-    SendCopyData(mainPin, withTerminator, 25);                      // an odd byte count
-    SendCopyData(mainPin, withTerminator, 22);
-    SendCopyData(mainPin, withTerminator, 0);
-    SendCopyData(mainPin, nullptr, 0);
-    SendCopyData(mainPin, L"createnewpin", 24);
-    SendCopyData(mainPin, "CREATENEWPIN", 12);
-    SendCopyData(mainPin, "CREATENEWPIN CREATENEWPI", 24);
+    EXPECT_TRUE(SendCopyData(mainPin, withTerminator, sizeof(withTerminator)));  // the NUL counted
+    EXPECT_TRUE(SendCopyData(mainPin, withTerminator, 25));                      // an odd byte count
+    EXPECT_TRUE(SendCopyData(mainPin, withTerminator, 22));
+    EXPECT_TRUE(SendCopyData(mainPin, withTerminator, 0));
+    EXPECT_TRUE(SendCopyData(mainPin, nullptr, 0));
+    EXPECT_TRUE(SendCopyData(mainPin, L"createnewpin", 24));
+    EXPECT_TRUE(SendCopyData(mainPin, "CREATENEWPIN", 12));
+    EXPECT_TRUE(SendCopyData(mainPin, "CREATENEWPIN CREATENEWPI", 24));
+    // No structure at all: Wine refuses to carry this one to another process, so under Wine it never arrives.
     SendMessageTimeoutW(mainPin, WM_COPYDATA, 0, 0, SMTO_NORMAL, 5000, nullptr);
-    PumpMessagesFor(300);
 
     EXPECT_TRUE(dokkle.IsRunning());
     EXPECT_EQ(dokkle.Pins().size(), 1u);
