@@ -9,6 +9,7 @@
 
 #include "Desktop.h"
 #include "DokkleProcess.h"
+#include "ExecutableManifest.h"
 
 namespace dokkle::e2e {
 namespace {
@@ -217,6 +218,28 @@ TEST_F(Startup, AProgramThatCannotBeStartedIsAFailureNotAProcessThatEndedAtOnce)
         EXPECT_NE(message.find("error " + std::to_string(ERROR_FILE_NOT_FOUND)), std::string::npos)
             << message;
     }
+}
+
+TEST_F(Startup, TheProgramAsksToRunWithTheRightsOfWhoeverStartsIt) {
+    const std::wstring executable = BuildFolder() + L"Dokkle.exe";
+    const std::optional<std::string> manifest = ManifestOf(executable);
+    ASSERT_TRUE(manifest.has_value());
+    std::vector<XmlElement> levels;
+    for (const XmlElement& element : XmlElements(*manifest)) {
+        if (element.path.back() == "requestedExecutionLevel") levels.push_back(element);
+    }
+    ASSERT_EQ(levels.size(), 1u) << *manifest;
+    const std::vector<std::string> path{"assembly", "trustInfo", "security", "requestedPrivileges",
+                                        "requestedExecutionLevel"};
+    EXPECT_EQ(levels[0].path, path);
+    EXPECT_EQ(levels[0].attributes["level"], "asInvoker");
+    EXPECT_EQ(levels[0].attributes["uiAccess"], "false");
+
+    // The system reads the same from it.
+    const auto runLevel = RunLevelOf(executable);
+    ASSERT_TRUE(runLevel.has_value());
+    EXPECT_EQ(runLevel->RunLevel, ACTCTX_RUN_LEVEL_AS_INVOKER);
+    EXPECT_EQ(runLevel->UiAccess, 0u);
 }
 
 }  // namespace
