@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -235,6 +236,17 @@ double CpuMilliseconds(const DokkleProcess& dokkle, const std::wstring& executab
            10000.0;
 }
 
+// The follow timers' count of SetWindowPos calls so far. A count that cannot be read is an error, never
+// taken for no calls.
+unsigned FollowCallsOf(const DokkleProcess& dokkle) {
+    const std::optional<unsigned> calls = dokkle.FollowCalls();
+    if (!calls) {
+        throw std::runtime_error(
+            "the follow-call count could not be read: no pin, or the pin did not answer");
+    }
+    return *calls;
+}
+
 struct Idle {
     int pins;
     double callsPerSecond, cpuPerSecond;
@@ -256,13 +268,13 @@ Idle IdleCost(const std::wstring& folder, int pins) {
     MoveMouseTo(POINT{900, 740});
     PumpMessagesFor(1000);
 
-    const unsigned callsBefore = dokkle->FollowCalls();
+    const unsigned callsBefore = FollowCallsOf(*dokkle);
     const std::wstring executable = folder + L"Dokkle.exe";
     const double cpuBefore = CpuMilliseconds(*dokkle, executable);
     const double start = Now();
     PumpMessagesFor(20000);  // the process times count in 10 ms steps under Wine
     const double seconds = (Now() - start) / 1000.0;
-    Idle idle{pins, (dokkle->FollowCalls() - callsBefore) / seconds,
+    Idle idle{pins, (FollowCallsOf(*dokkle) - callsBefore) / seconds,
               (CpuMilliseconds(*dokkle, executable) - cpuBefore) / seconds, 0, 0};
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof(memory);
@@ -276,7 +288,9 @@ Idle IdleCost(const std::wstring& folder, int pins) {
 
 int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table);
 
-int wmain(int argc, wchar_t** argv) {
+namespace {
+
+int Measure(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::fwprintf(stderr, L"usage: DokkleBenchmark <table.md> [endurance cycles]\n");
         return 2;
@@ -341,4 +355,16 @@ int wmain(int argc, wchar_t** argv) {
     std::fclose(table);
     RemoveFolder(folder);
     return result;
+}
+
+}  // namespace
+
+// A program that cannot be started or a count that cannot be read stops the run with its reason.
+int wmain(int argc, wchar_t** argv) {
+    try {
+        return Measure(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "DokkleBenchmark: %s\n", error.what());
+        return 1;
+    }
 }

@@ -1,4 +1,6 @@
 // Carrying a pin on the cursor, sticking it into windows and pulling it out again.
+#include <optional>
+
 #include "GdiHandleTable.h"
 #include "PinFixture.h"
 
@@ -25,9 +27,11 @@ TEST_F(CarryAndPrick, AClickPricksTheWindowUnderTheCursorMakingItTopmostAndActiv
 
     LeftClickAt(point);
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+    // The pin is raised above its target without taking the activation the click gave the target, then or
+    // at the ticks that follow.
+    EXPECT_TRUE(WaitUntil([&] { return IsAbove(pin, target.Window()); }, 1000));
     EXPECT_TRUE(CursorShowing());
-    // The pin is raised above its target without taking the activation the click gave the target.
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a few ticks, at which the activation must stay with the target
     EXPECT_EQ(GetForegroundWindow(), target.Window());
     EXPECT_TRUE(IsTopmost(pin));
     EXPECT_TRUE(PinHangsAt(pin, point));
@@ -55,7 +59,8 @@ TEST_F(CarryAndPrick, WithShiftHeldTheClickPricksTheChildButtonWithoutMakingAnyt
     HWND pin = LaunchWithMouseAt(point);
 
     LeftClickAt(point, {VK_SHIFT});
-    PumpMessagesFor(300);
+    // The drop ends by showing the cursor again, after anything it makes topmost.
+    ASSERT_TRUE(WaitUntil([&] { return CursorShowing(); }, 1000));
     EXPECT_FALSE(IsTopmost(target.Window()));
 
     // The pin follows the button itself: moving the button inside its window moves the pin.
@@ -110,6 +115,7 @@ TEST_F(CarryAndPrick, PressAndReleaseWithoutMovingChangesNothing) {
     const POINT before = PinOrigin(pin);
     const POINT knob = KnobOf(pin);
     LeftClickAt(knob);
+    // Nothing shows that the click has been handled: a while in which nothing may change.
     PumpMessagesFor(300);
     EXPECT_TRUE(IsTopmost(target.Window()));
     EXPECT_EQ(PinOrigin(pin).x, before.x);
@@ -173,7 +179,7 @@ TEST_F(CarryAndPrick, MovingWithBothButtonsHeldDoesNotPullThePinOut) {
     SendInput(2, both, sizeof(INPUT));
     PumpMessagesFor(100);
     MoveMouseTo(POINT{knob.x + 5, knob.y + 5});
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a while in which the pin must not be pulled out
     EXPECT_TRUE(IsTopmost(target.Window()));
     EXPECT_TRUE(CursorShowing());
     // Let go of the left button first, so the right button's release is not taken for the menu.
@@ -183,7 +189,7 @@ TEST_F(CarryAndPrick, MovingWithBothButtonsHeldDoesNotPullThePinOut) {
     rightUp.type = INPUT_MOUSE;
     rightUp.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
     SendInput(1, &rightUp, sizeof(INPUT));
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a while in which the program must not end; a menu it opens is closed after
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(dokkle->IsRunning());
 }
@@ -199,7 +205,7 @@ TEST_F(CarryAndPrick, ATargetThatVanishesWhileTheUserCarriesThePinChangesNothing
     LeftPress();
     MoveMouseTo(POINT{knob.x + 3, knob.y});
     first.Kill();  // the old target goes while the pin is carried
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a few ticks, at which the carried pin must not close
     EXPECT_TRUE(dokkle->IsRunning());
     MoveMouseTo(second.FreePoint());
     LeftRelease();
@@ -210,39 +216,57 @@ TEST_F(CarryAndPrick, ATargetThatVanishesWhileTheUserCarriesThePinChangesNothing
 TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
     TargetProcess target;
     HWND pin = PrickAt(target.FreePoint());
-    // Each press lands 10 pixels from the last, so that no two clicks make a double-click.
-    int step = 10;
-    auto cycle = [&] {
-        const POINT knob = KnobOf(pin);
-        MoveMouseTo(knob);
-        LeftPress();
-        // A first step that stays on the pin pulls it out; carried, it has the mouse wherever it goes.
-        MoveMouseTo(POINT{knob.x + 1, knob.y});
-        ASSERT_TRUE(WaitUntil([&] { return !CursorShowing(); }, 2000));
-        // Released where the tip lies below the knob, so the pin stays on the same height.
-        const POINT release{knob.x + step, knob.y + StandardTip.y - StandardPrickedKnob.y};
-        MoveMouseTo(release);
-        LeftRelease();
-        step = -step;
-        // The next press aims at where the pin now stands; aimed at where it stood, it would land on
-        // the last press's spot and make a double-click.
-        ASSERT_TRUE(WaitUntil([&] { return PinHangsAt(pin, release) && CursorShowing(); }, 2000))
-            << "corner at (" << PinOrigin(pin).x << ", " << PinOrigin(pin).y << "), released at (" << release.x
-            << ", " << release.y << ")";
+    const RECT bounds = RectOf(target.Window());
+    const auto stuck = [&] { return StuckInto(pin, target.Window()); };
+    // The press must reach the pin. A drop leaves it above its target, but on a busy machine Wine may finish
+    // activating the target after that and lay it over the pin; as in use, a click on the target then brings
+    // the pin back up, since the follow timer raises a pin above its active target.
+    const auto pinOnTop = [&] {
+        if (WaitUntil(stuck, 1000)) return true;
+        LeftClickAt(POINT{bounds.left + 40, bounds.top + 80});  // well away from the pin
+        return WaitUntil(stuck, 2000);
     };
-    cycle();
+    // Each cycle presses on the knob, drags the pin 10 pixels sideways and drops it there; each press lands
+    // 10 pixels from the last, so that no two clicks make a double-click. True once the pin is stuck at its
+    // new place; an attempt whose press did not reach the pin is given again.
+    int step = 10;
+    const auto cycle = [&] {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            // A press given again lands where the last one did: not before it could make a double-click.
+            if (attempt > 0) PumpMessagesFor(static_cast<int>(GetDoubleClickTime()) + 100);
+            if (!pinOnTop()) continue;
+            const POINT origin = PinOrigin(pin);
+            const POINT knob = KnobOf(pin);
+            MoveMouseTo(knob);
+            LeftPress();
+            // Released where the tip lies below the knob, so the pin stays on the same height.
+            MoveMouseTo(POINT{knob.x + step, knob.y + StandardTip.y - StandardPrickedKnob.y});
+            const bool carried = WaitUntil([] { return !CursorShowing(); }, 1000);
+            LeftRelease();
+            if (carried && WaitUntil([&] { return PinOrigin(pin).x == origin.x + step && stuck(); }, 2000)) {
+                step = -step;
+                return true;
+            }
+        }
+        return false;
+    };
+    ASSERT_TRUE(cycle());
     const auto before = testing::CountGdiObjects(dokkle->Handle());
     ASSERT_TRUE(before.has_value());
-    const unsigned followBefore = dokkle->FollowCalls();
-    for (int i = 0; i < 150; ++i) {
-        cycle();  // 300 redraws: one carried and one pricked picture a cycle
-        ASSERT_TRUE(dokkle->IsRunning()) << "cycle " << i << ": ended with exit code " << dokkle->ExitCode();
+    const std::optional<unsigned> followBefore = dokkle->FollowCalls();
+    ASSERT_TRUE(followBefore.has_value());
+    int incomplete = 0;
+    for (int i = 0; i < 150 && dokkle->IsRunning(); ++i) {
+        if (!cycle()) ++incomplete;  // 300 redraws: one carried and one pricked picture a cycle
     }
-    PumpMessagesFor(300);
+    ASSERT_TRUE(dokkle->IsRunning());
+    EXPECT_EQ(incomplete, 0);
     EXPECT_TRUE(IsTopmost(target.Window()));
     EXPECT_EQ(testing::CountGdiObjects(dokkle->Handle()), before);
     EXPECT_TRUE(CursorShowing());
-    EXPECT_GT(dokkle->FollowCalls(), followBefore);
+    const std::optional<unsigned> followAfter = dokkle->FollowCalls();
+    ASSERT_TRUE(followAfter.has_value());
+    EXPECT_GT(*followAfter, *followBefore);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ChildProcess.h"
 
+#include <stdexcept>
+
 #include "Desktop.h"
 
 namespace dokkle::e2e {
@@ -18,6 +20,15 @@ BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+std::string Utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string converted(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), converted.data(), size,
+                        nullptr, nullptr);
+    return converted;
+}
+
 }  // namespace
 
 std::wstring BuildFolder() {
@@ -28,11 +39,15 @@ std::wstring BuildFolder() {
 }
 
 ChildProcess::ChildProcess(const std::wstring& executable, const std::wstring& arguments, const std::wstring& folder) {
-    std::wstring commandLine = L"\"" + executable + L"\" " + arguments;
+    std::wstring commandLine = L"\"" + executable + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                   &information_);
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &information_)) {
+        const DWORD error = GetLastError();
+        throw std::runtime_error("cannot start " + Utf8(commandLine) + " in " + Utf8(folder) + ": error " +
+                                 std::to_string(error));
+    }
 }
 
 ChildProcess::~ChildProcess() {

@@ -1,5 +1,6 @@
 #pragma once
-// A program the test starts as a separate process; ended when the object goes.
+// A program the test starts as a separate process; ended when the object goes. A program that cannot be
+// started throws std::runtime_error, so that it is never taken for one that started and ended at once.
 #include <windows.h>
 
 #include <string>

@@ -147,4 +147,12 @@ std::vector<std::wstring> TextsOf(HWND window) {
     return texts;
 }
 
+bool IsAbove(HWND upper, HWND lower) {
+    if (!upper || !lower || upper == lower) return false;
+    for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+        if (below == lower) return true;
+    }
+    return false;
+}
+
 }  // namespace dokkle::e2e

@@ -32,5 +32,7 @@ RECT RectOf(HWND window);
 bool IsTopmost(HWND window);
 // The texts of a window's child controls, another process's included.
 std::vector<std::wstring> TextsOf(HWND window);
+// Whether the first window lies above the second in the z-order.
+bool IsAbove(HWND upper, HWND lower);
 
 }  // namespace dokkle::e2e

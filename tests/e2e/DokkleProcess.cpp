@@ -71,12 +71,12 @@ HWND DokkleProcess::PinTitled(const std::wstring& title) const {
     return nullptr;
 }
 
-unsigned DokkleProcess::FollowCalls() const {
+std::optional<unsigned> DokkleProcess::FollowCalls() const {
     static const UINT query = RegisterWindowMessageW(L"DOKKLE_FOLLOW_CALLS");
     const std::vector<HWND> pins = Pins();
-    if (pins.empty()) return 0;
+    if (pins.empty()) return std::nullopt;
     DWORD_PTR calls = 0;
-    SendMessageTimeoutW(pins.front(), query, 0, 0, SMTO_NORMAL, 5000, &calls);
+    if (!SendMessageTimeoutW(pins.front(), query, 0, 0, SMTO_NORMAL, 5000, &calls)) return std::nullopt;
     return static_cast<unsigned>(calls);
 }
 

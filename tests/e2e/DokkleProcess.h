@@ -3,6 +3,7 @@
 // and its running marker are its own.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,9 @@ public:
     std::vector<HWND> Pins() const;
     bool WaitForPinCount(size_t count, int timeoutMilliseconds = 5000) const;
     HWND PinTitled(const std::wstring& title) const;
-    // How many SetWindowPos calls its follow timers have made so far.
-    unsigned FollowCalls() const;
+    // How many SetWindowPos calls its follow timers have made so far; nothing when it cannot be asked
+    // (no pin, or the pin did not answer).
+    std::optional<unsigned> FollowCalls() const;
 };
 
 }  // namespace dokkle::e2e

@@ -20,12 +20,27 @@ void WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
     CloseHandle(file);
 }
 
+std::string Ascii(const wchar_t* text) {
+    std::string ascii;
+    for (; *text; ++text) ascii.push_back(static_cast<char>(*text));
+    return ascii;
+}
+
+// Whether the carried pin holds the mouse: the foreground window, with the capture of its thread.
+bool HoldsTheMouse(HWND pin) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetForegroundWindow() == pin && GetGUIThreadInfo(GetWindowThreadProcessId(pin, nullptr), &info) &&
+           info.hwndCapture == pin;
+}
+
 TEST_F(HostileInput, AThousandCopyDataMessagesWithRandomPayloadsMakeNoPin) {
     LaunchWithMouseAt(POINT{300, 300});
     HWND pin = dokkle->PinTitled(L"Dokkle v1.2");
     ASSERT_NE(pin, nullptr);
     std::mt19937 random(20261207);
     static const wchar_t request[] = L"CREATENEWPIN";
+    int unanswered = 0;
     for (int i = 0; i < 1000; ++i) {
         std::vector<uint8_t> payload(random() % 64);
         for (auto& byte : payload) byte = static_cast<uint8_t>(random());
@@ -37,10 +52,13 @@ TEST_F(HostileInput, AThousandCopyDataMessagesWithRandomPayloadsMakeNoPin) {
         COPYDATASTRUCT data{static_cast<ULONG_PTR>(random()), static_cast<DWORD>(payload.size()),
                             payload.empty() ? nullptr : payload.data()};
         DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(pin, WM_COPYDATA, static_cast<WPARAM>(random()), reinterpret_cast<LPARAM>(&data),
-                            SMTO_NORMAL, 2000, &ignored);
+        if (!SendMessageTimeoutW(pin, WM_COPYDATA, static_cast<WPARAM>(random()),
+                                 reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, 2000, &ignored)) {
+            ++unanswered;
+        }
     }
-    PumpMessagesFor(300);
+    // Every message was handled before its send returned: what they could do has been done.
+    EXPECT_EQ(unanswered, 0);
     EXPECT_TRUE(dokkle->IsRunning());
     EXPECT_EQ(dokkle->Pins().size(), 1u);
 
@@ -69,12 +87,21 @@ TEST_F(HostileInput, BrokenConfigurationFilesAreReadByTheProfileReaderAlone) {
     TargetProcess target;
     for (const auto& bytes : all) {
         WriteBytes(configuration, bytes);
+        // The pin of the case before was killed while stuck into the target, which therefore stayed topmost.
+        SetWindowPos(target.Window(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         MoveMouseTo(target.FreePoint());
         dokkle = std::make_unique<DokkleProcess>(folder);
         ASSERT_TRUE(dokkle->WaitForPinCount(1));
-        PumpMessagesFor(250);  // a tick or two: the pin hangs wherever its tip says
+        // Wherever its tip puts the pin, the click reaches it once it holds the mouse.
+        HWND pin = dokkle->Pins().front();
+        EXPECT_TRUE(WaitUntil([&] { return HoldsTheMouse(pin); }))
+            << "a configuration of " << bytes.size() << " bytes";
         LeftClickAt(target.FreePoint());
-        PumpMessagesFor(200);
+        // The drop is over when the cursor shows again and the target is topmost, or the pin has closed.
+        const auto dropped = [&] {
+            return CursorShowing() && (IsTopmost(target.Window()) || !dokkle->IsRunning());
+        };
+        EXPECT_TRUE(WaitUntil(dropped)) << "a configuration of " << bytes.size() << " bytes";
         EXPECT_TRUE(dokkle->IsRunning() || dokkle->ExitCode() == 0)
             << "a configuration of " << bytes.size() << " bytes";
         dokkle.reset();
@@ -179,7 +206,12 @@ TEST_F(HostileInput, BrokenDesignsChosenFromTheMenuShowTheBuiltInLook) {
         for (size_t i = 0; i < position; ++i) PressKey(VK_DOWN);
         PressKey(VK_RETURN);
         ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
-        PumpMessagesFor(150);
+        // The pin writes its choice down once it has drawn it.
+        const std::string remembered = "FileName=" + Ascii(designs[position].first) + "\r\n";
+        const auto written = [&] {
+            return FileText(folder + L"Dokkle.ini").find(remembered) != std::string::npos;
+        };
+        EXPECT_TRUE(WaitUntil(written, 2000)) << "choice " << position;
         const RECT bounds = RectOf(pin);
         EXPECT_EQ(bounds.right - bounds.left, 20) << "choice " << position;
         EXPECT_EQ(bounds.bottom - bounds.top, 30) << "choice " << position;

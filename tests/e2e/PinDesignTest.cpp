@@ -1,7 +1,6 @@
 // Choosing a pin's design from its menu: the pin redraws, the choice is remembered for new pins.
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,11 +30,6 @@ Tint TintOf(HWND pin) {
     if (red > 3 * blue && red > 20) return Tint::Red;
     if (blue > 3 * red && blue > 20) return Tint::Blue;
     return Tint::Other;
-}
-
-std::string FileText(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 void WriteText(const std::wstring& path, const std::string& text) {
@@ -104,8 +98,8 @@ TEST_F(PinDesign, AChoiceRedrawsThatPinAloneAndIsRememberedForNewPins) {
     ASSERT_NE(second, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return PinHangsAt(second, right.FreePoint()); }));
     LeftClickAt(right.FreePoint());
-    PumpMessagesFor(300);
-    ASSERT_EQ(TintOf(first), Tint::Red);
+    ASSERT_TRUE(WaitUntil([&] { return StuckInto(second, right.Window()); }));
+    ASSERT_TRUE(WaitUntil([&] { return TintOf(first) == Tint::Red; }, 1000));
 
     ASSERT_TRUE(ChooseDesign(first, L"Sky Blue.bmp"));
     MoveMouseTo(POINT{980, 740});

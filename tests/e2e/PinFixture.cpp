@@ -1,6 +1,14 @@
 #include "PinFixture.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace dokkle::e2e {
+
+std::string FileText(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
 
 void PinTest::SetUp() { MoveMouseTo(POINT{900, 700}); }
 
@@ -33,9 +41,13 @@ HWND PinTest::LaunchWithMouseAt(POINT point, POINT tip) {
 }
 
 HWND PinTest::PrickAt(POINT point, POINT tip) {
+    // The framed window the click is meant for, looked up before a pin hangs over the point.
+    HWND target = GetAncestor(WindowFromPoint(point), GA_ROOT);
     HWND pin = LaunchWithMouseAt(point, tip);
     LeftClickAt(point);
-    PumpMessagesFor(150);
+    if (!WaitUntil([&] { return pin && StuckInto(pin, target); })) {
+        ADD_FAILURE() << "the pin was not stuck into the window under (" << point.x << ", " << point.y << ")";
+    }
     return pin;
 }
 
@@ -79,6 +91,10 @@ bool PinTest::ChooseFromMenu(HWND pin, const std::vector<WORD>& accessKeys) {
 bool PinTest::PinHangsAt(HWND pin, POINT point, POINT tip) {
     const POINT origin = PinOrigin(pin);
     return origin.x == point.x - tip.x && origin.y == point.y - tip.y;
+}
+
+bool PinTest::StuckInto(HWND pin, HWND target) {
+    return IsTopmost(target) && CursorShowing() && IsAbove(pin, target);
 }
 
 POINT PinTest::PinOrigin(HWND pin) {

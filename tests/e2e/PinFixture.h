@@ -20,6 +20,9 @@ constexpr POINT StandardTip{12, 37};
 // A point on the knob of that design's pricked picture, where a press reaches the pin.
 constexpr POINT StandardPrickedKnob{12, 22};
 
+// The bytes of a file, such as the settings file the program writes; empty if there is none.
+std::string FileText(const std::wstring& path);
+
 class PinTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -27,7 +30,7 @@ protected:
 
     // Starts Dokkle with the mouse at the point and waits until the new pin hangs there by its tip.
     HWND LaunchWithMouseAt(POINT point, POINT tip = StandardTip);
-    // Launches and sticks the new pin into the window under the point.
+    // Launches and sticks the new pin into the window under the point; waits until the drop is complete.
     HWND PrickAt(POINT point, POINT tip = StandardTip);
     // Once Dokkle runs: a later launch, whose new pin of the running copy hangs at the point.
     HWND LaunchAnotherPinAt(POINT point);
@@ -39,6 +42,9 @@ protected:
     HWND OpenMenuWindow() const;
 
     static bool PinHangsAt(HWND pin, POINT point, POINT tip = StandardTip);
+    // Whether a drop into the framed target is over: the target made topmost, the cursor shown again and,
+    // the drop's last step, the pin raised above the target.
+    static bool StuckInto(HWND pin, HWND target);
     static POINT PinOrigin(HWND pin);
     static POINT KnobOf(HWND pin);
     static bool CursorShowing();

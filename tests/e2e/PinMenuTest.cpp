@@ -52,7 +52,7 @@ TEST_F(PinMenu, FixSizePutsAResizedTargetBackAndBothFixesRestoreTheWholeRectangl
     // activates the target, and the pin rises above it again.
     LeftClickAt(POINT{remembered.left + 40, remembered.top + 80});
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == target.Window(); }, 1000));
-    PumpMessagesFor(250);
+    ASSERT_TRUE(WaitUntil([&] { return IsAbove(pin, target.Window()); }, 1000));
     ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));
     SetWindowPos(target.Window(), nullptr, 20, 30, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT seen{};
@@ -72,7 +72,7 @@ TEST_F(PinMenu, SwitchingAFixOffAndOnRemembersTheRectangleAnew) {
     const RECT first = RectOf(target.Window());
     SetWindowPos(target.Window(), nullptr, first.left + 60, first.top + 30, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpMessagesFor(400);
+    PumpMessagesFor(400);  // a few ticks, at which the window must not be put back
     EXPECT_EQ(RectOf(target.Window()).left, first.left + 60);
 
     ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));  // on: the new place is remembered
@@ -123,7 +123,7 @@ TEST_F(PinMenu, AModifierHeldWhenTheMenuOpenedSwitchesTheChildOptionBackOnWhenIt
     ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() != nullptr; }, 2000));
     PressKey('C');  // off, but the re-prick sees Ctrl and switches it on again
     ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);                      // a while in which the framed window must not become topmost
     EXPECT_FALSE(IsTopmost(target.Window()));  // still stuck into the button, not its framed window
 }
 

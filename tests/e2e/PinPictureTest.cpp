@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "PinFixture.h"
@@ -59,23 +62,21 @@ Design BuiltInDesign() {
 
 class PinPicture : public PinTest {
 protected:
-    // Checks every pixel of the pin's window against the composed row blended over the colour.
-    void ExpectBlendedOver(HWND pin, const Design& design, Colour under) {
-        const CellSize cell = DesignCellSize(design.width, design.height);
-        const std::vector<uint8_t> composed = ComposePinPixels(design.pixels.data(), design.pixels.size(), design.width,
-                                                               design.height, design.bytesPerPixel, 1);
-        ASSERT_FALSE(composed.empty());
-        const RECT bounds = RectOf(pin);
-        ASSERT_EQ(bounds.right - bounds.left, cell.width);
-        ASSERT_EQ(bounds.bottom - bounds.top, cell.height);
-
-        const Screenshot shot(bounds);
+    struct Comparison {
         int wrong = 0, partlyOpaque = 0;
+        std::vector<std::string> firstWrong;  // the first few, described
+    };
+
+    // Compares every pixel of the pin's window on the screen with the composed row blended over the colour.
+    static Comparison CompareBlendedOver(const Screenshot& shot, const RECT& bounds,
+                                         const std::vector<uint8_t>& composed, CellSize cell, Colour under) {
+        Comparison comparison;
         for (int y = 0; y < cell.height; ++y) {
             for (int x = 0; x < cell.width; ++x) {
-                const uint8_t* pixel = &composed[static_cast<size_t>(((cell.height - 1 - y) * cell.width + x) * 4)];
+                const uint8_t* pixel =
+                    &composed[static_cast<size_t>(((cell.height - 1 - y) * cell.width + x) * 4)];
                 const int opacity = pixel[3];
-                if (opacity > 0 && opacity < 255) ++partlyOpaque;
+                if (opacity > 0 && opacity < 255) ++comparison.partlyOpaque;
                 // Premultiplied colour over the window: source + destination x (1 - opacity).
                 const Colour expected{pixel[2] + under.red * (255 - opacity) / 255,
                                       pixel[1] + under.green * (255 - opacity) / 255,
@@ -83,17 +84,40 @@ protected:
                 const Colour seen = shot.At(bounds.left + x, bounds.top + y);
                 if (std::abs(seen.red - expected.red) > 3 || std::abs(seen.green - expected.green) > 3 ||
                     std::abs(seen.blue - expected.blue) > 3) {
-                    if (++wrong <= 5) {
-                        ADD_FAILURE() << "pixel (" << x << ", " << y << ") opacity " << opacity << ": seen " << seen.red
-                                      << "," << seen.green << "," << seen.blue << " expected " << expected.red << ","
-                                      << expected.green << "," << expected.blue;
+                    if (++comparison.wrong <= 5) {
+                        std::ostringstream text;
+                        text << "pixel (" << x << ", " << y << ") opacity " << opacity << ": seen "
+                             << seen.red << "," << seen.green << "," << seen.blue << " expected "
+                             << expected.red << "," << expected.green << "," << expected.blue;
+                        comparison.firstWrong.push_back(text.str());
                     }
                 }
             }
         }
-        EXPECT_EQ(wrong, 0);
-        EXPECT_GT(partlyOpaque, 10);  // the soft edges and the shadow are really blended
-        if (wrong) shot.Save(folder + L"pin-picture.bmp");
+        return comparison;
+    }
+
+    // Checks the pin's window on the screen, once the compositor shows what the pin has drawn.
+    void ExpectBlendedOver(HWND pin, const Design& design, Colour under) {
+        const CellSize cell = DesignCellSize(design.width, design.height);
+        const std::vector<uint8_t> composed = ComposePinPixels(
+            design.pixels.data(), design.pixels.size(), design.width, design.height, design.bytesPerPixel, 1);
+        ASSERT_FALSE(composed.empty());
+        const RECT bounds = RectOf(pin);
+        ASSERT_EQ(bounds.right - bounds.left, cell.width);
+        ASSERT_EQ(bounds.bottom - bounds.top, cell.height);
+
+        std::optional<Screenshot> shot;
+        Comparison comparison;
+        WaitUntil([&] {
+            shot.emplace(bounds);
+            comparison = CompareBlendedOver(*shot, bounds, composed, cell, under);
+            return comparison.wrong == 0;
+        }, 2000);
+        for (const std::string& wrong : comparison.firstWrong) ADD_FAILURE() << wrong;
+        EXPECT_EQ(comparison.wrong, 0);
+        EXPECT_GT(comparison.partlyOpaque, 10);  // the soft edges and the shadow are really blended
+        if (comparison.wrong) shot->Save(folder + L"pin-picture.bmp");
     }
 
     static constexpr Colour teal{20, 140, 150};
@@ -108,7 +132,6 @@ TEST_F(PinPicture, AShippedDesignIsBlendedOverItsTarget) {
     TargetProcess target(TealWindow());
     HWND pin = PrickAt(target.FreePoint());
     MoveMouseTo(POINT{900, 700});  // the pointer out of the way
-    PumpMessagesFor(300);
     ExpectBlendedOver(pin, ReadDesignFile(BuildFolder() + L"design\\Standard Red.bmp"), teal);
 }
 
@@ -119,7 +142,6 @@ TEST_F(PinPicture, TheBuiltInDesignIsBlendedOverItsTarget) {
     TargetProcess target(TealWindow());
     HWND pin = PrickAt(target.FreePoint(), POINT{12, 12});
     MoveMouseTo(POINT{900, 700});
-    PumpMessagesFor(300);
     ExpectBlendedOver(pin, BuiltInDesign(), teal);
 }
 

@@ -225,6 +225,7 @@ TEST_F(SelectWindow, AClickOnTheMapSelectsTheWindowDrawnThereAndTheHighlightMove
     RightClickAt(view.ScreenPointOfMapPixel(Point{targetOnMap.right - 5, targetOnMap.bottom - 5}));
     EXPECT_TRUE(Selects(view, target.Window()));
     LeftClickAt(view.ScreenPointOfMapPixel(Point{244, 169}));
+    // Nothing shows that the click has been handled: a while in which nothing may change.
     PumpMessagesFor(200);
     EXPECT_EQ(view.SelectedLine(), view.LineOf(target.Window()));
 }
@@ -296,6 +297,7 @@ TEST_P(SelectWindowClosing, CancelEscTheCloseBoxOrAnUnchangedOkLeaveThePinAsItWa
             break;
     }
     ASSERT_TRUE(Closes(view));
+    // The pin acts on the dialog's answer after the dialog has gone: a while in which nothing may change.
     PumpMessagesFor(300);
     EXPECT_EQ(PinOrigin(pin).x, before.x);
     EXPECT_EQ(PinOrigin(pin).y, before.y);

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "Desktop.h"
 #include "DokkleProcess.h"
+#include "ExecutableManifest.h"
 
 namespace dokkle::e2e {
 namespace {
@@ -14,16 +17,17 @@ namespace {
 constexpr const wchar_t* MainTitle = L"Dokkle v1.2";
 constexpr const wchar_t* InstanceTitle = L"Dokkle v1.2 Instance";
 
-LRESULT SendCopyData(HWND window, const void* data, DWORD byteCount) {
+// Whether the window handled the request: once it has, whatever the request does has been done.
+bool SendCopyData(HWND window, const void* data, DWORD byteCount) {
     COPYDATASTRUCT request{0, byteCount, const_cast<void*>(data)};
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 5000, &result);
-    return static_cast<LRESULT>(result);
+    return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 5000,
+                               &result) != 0;
 }
 
-void SendCreateNewPin(HWND window) {
+bool SendCreateNewPin(HWND window) {
     static const wchar_t text[] = L"CREATENEWPIN";
-    SendCopyData(window, text, 24);
+    return SendCopyData(window, text, 24);
 }
 
 void ClosePin(HWND pin) { SendMessageTimeoutW(pin, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, nullptr); }
@@ -39,7 +43,7 @@ protected:
 TEST_F(Startup, TheFirstLaunchShowsOneTopmostLayeredPinWithoutCaptionOrTaskbarEntry) {
     DokkleProcess dokkle(folder);
     ASSERT_TRUE(dokkle.WaitForPinCount(1));
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a while in which no other window may show
     ASSERT_EQ(dokkle.VisibleWindows().size(), 1u);
 
     HWND pin = dokkle.VisibleWindows().front();
@@ -85,7 +89,7 @@ TEST_F(Startup, WithTheMainPinClosedALaterLaunchCreatesNothing) {
     ASSERT_TRUE(first.WaitForPinCount(1));
     DokkleProcess later(folder);
     EXPECT_TRUE(later.WaitForExit(5000));
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // a while in which no pin may appear
     EXPECT_EQ(first.Pins().size(), 1u);
     EXPECT_EQ(TitleOf(first.Pins().front()), InstanceTitle);
 }
@@ -105,8 +109,7 @@ TEST_F(Startup, ASixthPinHasNoListenerButLaunchesStillReachTheMainPin) {
     ASSERT_EQ(pinsInOrder.size(), 6u);
 
     // The sixth pin registered no listener: the request reaches its window but nobody acts on it.
-    SendCreateNewPin(pinsInOrder[5]);
-    PumpMessagesFor(300);
+    ASSERT_TRUE(SendCreateNewPin(pinsInOrder[5]));
     EXPECT_EQ(dokkle.Pins().size(), 6u);
     // The second pin has one.
     SendCreateNewPin(pinsInOrder[1]);
@@ -141,7 +144,7 @@ TEST_F(Startup, ClosingTheLastPinEndsTheProcess) {
 
     ClosePin(dokkle.PinTitled(MainTitle));
     ASSERT_TRUE(dokkle.WaitForPinCount(1));
-    PumpMessagesFor(200);
+    PumpMessagesFor(200);  // a while in which the process must not end
     EXPECT_TRUE(dokkle.IsRunning());
     ClosePin(dokkle.Pins().front());
     EXPECT_TRUE(dokkle.WaitForExit(5000));
@@ -173,16 +176,16 @@ TEST_F(Startup, RequestsWithAnyOtherPayloadCreateNothing) {
     HWND mainPin = dokkle.PinTitled(MainTitle);
 
     static const wchar_t withTerminator[] = L"CREATENEWPIN";
-    SendCopyData(mainPin, withTerminator, sizeof(withTerminator));  // the NUL counted
-    SendCopyData(mainPin, withTerminator, 25);                      // an odd byte count
-    SendCopyData(mainPin, withTerminator, 22);
-    SendCopyData(mainPin, withTerminator, 0);
-    SendCopyData(mainPin, nullptr, 0);
-    SendCopyData(mainPin, L"createnewpin", 24);
-    SendCopyData(mainPin, "CREATENEWPIN", 12);
-    SendCopyData(mainPin, "CREATENEWPIN CREATENEWPI", 24);
+    EXPECT_TRUE(SendCopyData(mainPin, withTerminator, sizeof(withTerminator)));  // the NUL counted
+    EXPECT_TRUE(SendCopyData(mainPin, withTerminator, 25));                      // an odd byte count
+    EXPECT_TRUE(SendCopyData(mainPin, withTerminator, 22));
+    EXPECT_TRUE(SendCopyData(mainPin, withTerminator, 0));
+    EXPECT_TRUE(SendCopyData(mainPin, nullptr, 0));
+    EXPECT_TRUE(SendCopyData(mainPin, L"createnewpin", 24));
+    EXPECT_TRUE(SendCopyData(mainPin, "CREATENEWPIN", 12));
+    EXPECT_TRUE(SendCopyData(mainPin, "CREATENEWPIN CREATENEWPI", 24));
+    // No structure at all: Wine refuses to carry this one to another process, so under Wine it never arrives.
     SendMessageTimeoutW(mainPin, WM_COPYDATA, 0, 0, SMTO_NORMAL, 5000, nullptr);
-    PumpMessagesFor(300);
 
     EXPECT_TRUE(dokkle.IsRunning());
     EXPECT_EQ(dokkle.Pins().size(), 1u);
@@ -203,6 +206,40 @@ TEST_F(Startup, AHungRunningCopyDoesNotKeepALaterLaunchWaiting) {
     ResumeThread(thread);
     CloseHandle(thread);
     EXPECT_TRUE(ended);
+}
+
+TEST_F(Startup, AProgramThatCannotBeStartedIsAFailureNotAProcessThatEndedAtOnce) {
+    try {
+        ChildProcess missing(folder + L"Missing.exe", L"", folder);
+        FAIL() << "a program that does not exist was taken for one that started";
+    } catch (const std::runtime_error& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("Missing.exe"), std::string::npos) << message;
+        EXPECT_NE(message.find("error " + std::to_string(ERROR_FILE_NOT_FOUND)), std::string::npos)
+            << message;
+    }
+}
+
+TEST_F(Startup, TheProgramAsksToRunWithTheRightsOfWhoeverStartsIt) {
+    const std::wstring executable = BuildFolder() + L"Dokkle.exe";
+    const std::optional<std::string> manifest = ManifestOf(executable);
+    ASSERT_TRUE(manifest.has_value());
+    std::vector<XmlElement> levels;
+    for (const XmlElement& element : XmlElements(*manifest)) {
+        if (element.path.back() == "requestedExecutionLevel") levels.push_back(element);
+    }
+    ASSERT_EQ(levels.size(), 1u) << *manifest;
+    const std::vector<std::string> path{"assembly", "trustInfo", "security", "requestedPrivileges",
+                                        "requestedExecutionLevel"};
+    EXPECT_EQ(levels[0].path, path);
+    EXPECT_EQ(levels[0].attributes["level"], "asInvoker");
+    EXPECT_EQ(levels[0].attributes["uiAccess"], "false");
+
+    // The system reads the same from it.
+    const auto runLevel = RunLevelOf(executable);
+    ASSERT_TRUE(runLevel.has_value());
+    EXPECT_EQ(runLevel->RunLevel, ACTCTX_RUN_LEVEL_AS_INVOKER);
+    EXPECT_EQ(runLevel->UiAccess, 0u);
 }
 
 }  // namespace

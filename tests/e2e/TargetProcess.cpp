@@ -4,9 +4,13 @@
 #include <cstdio>
 
 #include "Desktop.h"
+#include "Screen.h"
 
 namespace dokkle::e2e {
 namespace {
+
+// The background of TestTarget's owned pop-up.
+constexpr COLORREF OwnedPopupColour = RGB(255, 255, 224);
 
 std::wstring NewRecordFile() {
     static std::atomic<int> counter{0};
@@ -32,6 +36,25 @@ std::wstring Arguments(const TargetOptions& options, const std::wstring& recordF
     return arguments;
 }
 
+// Whether the X server shows the colour at the point of a window's client area: it does once that window is
+// on top there and painted.
+bool ShowsColourAt(HWND window, POINT client, COLORREF colour) {
+    POINT point = client;
+    ClientToScreen(window, &point);
+    if (point.x < 0 || point.y < 0 || point.x >= GetSystemMetrics(SM_CXSCREEN) ||
+        point.y >= GetSystemMetrics(SM_CYSCREEN)) {
+        return false;
+    }
+    return SameColour(Screenshot(RECT{point.x, point.y, point.x + 1, point.y + 1}).At(point.x, point.y),
+                      colour);
+}
+
+POINT ClientCentre(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return POINT{client.right / 2, client.bottom / 2};
+}
+
 }  // namespace
 
 TargetProcess::TargetProcess(const TargetOptions& options)
@@ -47,8 +70,16 @@ TargetProcess::TargetProcess(const TargetOptions& options, std::wstring recordFi
         return window_ != nullptr && (!options.withOwnedPopup || OwnedPopup() != nullptr);
     });
     if (options.priorityClass != 0) SetPriorityClass(Handle(), options.priorityClass);
-    // Clicks follow the X stacking order: give the new window a moment to be on top there too.
-    PumpMessagesFor(200);
+    // Clicks follow the X stacking order: wait until the X server shows the new window on top, in its colour,
+    // where the tests click (the pop-up, if there is one, lies over the main window's free point).
+    WaitUntil([&] {
+        if (!window_) return false;
+        if (options.withOwnedPopup)
+            return ShowsColourAt(OwnedPopup(), ClientCentre(OwnedPopup()), OwnedPopupColour);
+        POINT free = FreePoint();
+        ScreenToClient(window_, &free);
+        return ShowsColourAt(window_, free, options.colour);
+    });
 }
 
 TargetProcess::~TargetProcess() {

@@ -1,6 +1,8 @@
 // The report of the window information dialog, on real windows of a process the test starts.
 #include "WindowInfoFixture.h"
 
+#include <optional>
+
 #include "Screen.h"
 
 namespace dokkle::e2e {
@@ -277,28 +279,47 @@ TEST_F(WindowInfoReport, Screenshot) {
     GetClientRect(dialog.Window(), &client);
     EXPECT_EQ(client.right, 686);
     EXPECT_EQ(client.bottom, 451);
-    PumpMessagesFor(300);  // the last repaints after the focus moved; nothing to wait for
-    const Screenshot shot(RectOf(dialog.Window()));
-    if (const wchar_t* shots = _wgetenv(L"DOKKLE_SCREENSHOTS"))
-        shot.Save(std::wstring(shots) + L"\\window-info.bmp");
-
+    std::optional<Screenshot> shot;
     POINT origin{0, 0};
     ClientToScreen(dialog.Window(), &origin);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const auto isFace = [&](int x, int y) {
-        const Colour c = shot.At(origin.x + x, origin.y + y);
+        const Colour c = shot->At(origin.x + x, origin.y + y);
         return c.red == GetRValue(face) && c.green == GetGValue(face) && c.blue == GetBValue(face);
     };
     const auto darkPixels = [&](RECT area) {
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y) {
             for (int x = area.left; x < area.right; ++x) {
-                const Colour c = shot.At(origin.x + x, origin.y + y);
+                const Colour c = shot->At(origin.x + x, origin.y + y);
                 count += c.red + c.green + c.blue < 200;
             }
         }
         return count;
     };
+    const auto lineAcross = [&](int x, int top, int bottom) {
+        for (int y = top; y < bottom; ++y) {
+            if (!isFace(x, y)) return true;
+        }
+        return false;
+    };
+    // Everything the checks below look at; the dialog paints its parts one after another, the last ones
+    // after the focus has moved.
+    const auto painted = [&] {
+        return darkPixels(RECT{10, 10, 676, 23}) > 1000 && darkPixels(RECT{10, 23, 676, 36}) > 250 &&
+               isFace(440, 300) && darkPixels(RECT{22, 67, 420, 80}) > 150 &&
+               darkPixels(RECT{22, 340, 420, 398}) > 500 && darkPixels(RECT{470, 71, 570, 84}) > 150 &&
+               lineAcross(660, 45, 57) && !isFace(10, 200);
+    };
+    WaitUntil(
+        [&] {
+            shot.emplace(RectOf(dialog.Window()));
+            return painted();
+        },
+        3000);
+    if (const wchar_t* shots = _wgetenv(L"DOKKLE_SCREENSHOTS"))
+        shot->Save(std::wstring(shots) + L"\\window-info.bmp");
+
     // The warning runs over two lines of Japanese text across the top, and the panels are empty face colour.
     EXPECT_GT(darkPixels(RECT{10, 10, 676, 23}), 1000);
     EXPECT_GT(darkPixels(RECT{10, 23, 676, 36}), 250);
@@ -308,12 +329,6 @@ TEST_F(WindowInfoReport, Screenshot) {
     EXPECT_GT(darkPixels(RECT{22, 340, 420, 398}), 500);  // modules
     // The operation buttons carry their captions, centred, and the frames their etched lines.
     EXPECT_GT(darkPixels(RECT{470, 71, 570, 84}), 150);  // 常に最前面に表示
-    const auto lineAcross = [&](int x, int top, int bottom) {
-        for (int y = top; y < bottom; ++y) {
-            if (!isFace(x, y)) return true;
-        }
-        return false;
-    };
     EXPECT_TRUE(lineAcross(660, 45, 57)) << "no line along the window frame's top";
     EXPECT_FALSE(isFace(10, 200)) << "no line along the information frame's left side";
 }
