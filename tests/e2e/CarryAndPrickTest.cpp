@@ -226,25 +226,26 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
         LeftClickAt(POINT{bounds.left + 40, bounds.top + 80});  // well away from the pin
         return WaitUntil(stuck, 2000);
     };
-    // Each cycle presses on the knob, drags the pin 10 pixels sideways and drops it there; each press lands
-    // 10 pixels from the last, so that no two clicks make a double-click. True once the pin is stuck at its
-    // new place; an attempt whose press did not reach the pin is given again.
-    int step = 10;
+    // Each cycle presses on the knob and drops the pin 10 pixels to the side of where it stands, to and
+    // fro between two places, so that no two presses in a row make a double-click. True once the pin
+    // is stuck at its new place; an attempt whose press did not reach the pin is given again, aimed at
+    // the same place, so that no attempt can carry the pin off its target.
+    const POINT home = PinOrigin(pin);
+    bool toTheSide = true;
     const auto cycle = [&] {
+        const POINT destination{home.x + (toTheSide ? 10 : 0), home.y};
         for (int attempt = 0; attempt < 3; ++attempt) {
             // A press given again lands where the last one did: not before it could make a double-click.
             if (attempt > 0) PumpMessagesFor(static_cast<int>(GetDoubleClickTime()) + 100);
             if (!pinOnTop()) continue;
-            const POINT origin = PinOrigin(pin);
-            const POINT knob = KnobOf(pin);
-            MoveMouseTo(knob);
+            MoveMouseTo(KnobOf(pin));
             LeftPress();
-            // Released where the tip lies below the knob, so the pin stays on the same height.
-            MoveMouseTo(POINT{knob.x + step, knob.y + StandardTip.y - StandardPrickedKnob.y});
-            const bool carried = WaitUntil([] { return !CursorShowing(); }, 1000);
+            const POINT tip{destination.x + StandardTip.x, destination.y + StandardTip.y};
+            MoveMouseTo(tip);
             LeftRelease();
-            if (carried && WaitUntil([&] { return PinOrigin(pin).x == origin.x + step && stuck(); }, 2000)) {
-                step = -step;
+            // Standing there, the pin was carried there.
+            if (WaitUntil([&] { return PinHangsAt(pin, tip) && stuck(); }, 2000)) {
+                toTheSide = !toTheSide;
                 return true;
             }
         }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "GdiHandleTable.h"
+#include "TemporaryFileTest.h"
 #include "TestBitmaps.h"
 #include "render/PinComposition.h"
 
@@ -20,29 +21,13 @@ using testing::BmpField::BitCount;
 using testing::BmpField::Compression;
 using testing::MakeBmp;
 
-class PinImage : public ::testing::Test {
+class PinImage : public testing::TemporaryFileTest {
 protected:
-    void SetUp() override {
-        wchar_t folder[MAX_PATH];
-        GetTempPathW(MAX_PATH, folder);
-        path = std::wstring(folder) + L"dokkle-pin-image-test.bmp";
-    }
-    void TearDown() override {
-        DeleteFileW(path.c_str());
-        RemoveDirectoryW(path.c_str());
-    }
-    void Write(const std::vector<uint8_t>& bytes) {
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-    }
+    PinImage() : TemporaryFileTest(L"dokkle-pin-image-test.bmp") {}
     bool LoadsTheBuiltInDesign() {
         const BitmapHandle design = LoadDesignOrBuiltIn(path);
         return design.Width() == 40 && design.Height() == 60 && design.BitsPerPixel() == 24;
     }
-
-    std::wstring path;
 };
 
 TEST_F(PinImage, AUsableDesignFileIsLoadedAsItIs) {

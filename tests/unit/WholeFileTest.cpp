@@ -8,27 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "TemporaryFileTest.h"
+
 namespace dokkle {
 namespace {
 
-class WholeFile : public ::testing::Test {
+class WholeFile : public testing::TemporaryFileTest {
 protected:
-    void SetUp() override {
-        wchar_t folder[MAX_PATH];
-        GetTempPathW(MAX_PATH, folder);
-        path = std::wstring(folder) + L"dokkle-whole-file-test.bin";
-        TearDown();
-    }
-    void TearDown() override {
-        DeleteFileW(path.c_str());
-        RemoveDirectoryW(path.c_str());
-    }
-    void Write(const std::vector<uint8_t>& bytes) {
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-    }
+    WholeFile() : TemporaryFileTest(L"dokkle-whole-file-test.bin") {}
     // A file of zeros of that length, made without writing them.
     void WriteLength(uint64_t length) {
         HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -38,8 +25,6 @@ protected:
         SetEndOfFile(file);
         CloseHandle(file);
     }
-
-    std::wstring path;
 };
 
 TEST_F(WholeFile, GivesEveryByteOfAnyFileUpToTheLimit) {
