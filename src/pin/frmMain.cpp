@@ -21,7 +21,7 @@ constexpr UINT timKickerInterval = 100;
 }  // namespace
 
 void frmMain::Create() {
-    frmMain* pin = CreateHidden(nullptr);
+    frmMain* pin = CreateHidden(false);
     if (!pin) return;
     // A carried pin needs the foreground: only the foreground window's capture takes every mouse message.
     ShowWindow(pin->Window(), SW_SHOW);
@@ -29,7 +29,7 @@ void frmMain::Create() {
 }
 
 void frmMain::CreateStuckInto(HWND target) {
-    frmMain* pin = CreateHidden(target);
+    frmMain* pin = CreateHidden(true);
     if (!pin) return;
     pin->StickInto(target);
     if (pin->IsClosed()) return;
@@ -60,7 +60,7 @@ frmMain* frmMain::FromWindow(HWND window) {
     return static_cast<frmMain*>(reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
 }
 
-frmMain* frmMain::CreateHidden(HWND stickInto) {
+frmMain* frmMain::CreateHidden(bool startsStuck) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;
@@ -74,7 +74,7 @@ frmMain* frmMain::CreateHidden(HWND stickInto) {
     const int width = RoundHalfEven(InitialWidthTwips / modGeneralTips::TwipsPerPixelX());
     const int height = RoundHalfEven(InitialHeightTwips / modGeneralTips::TwipsPerPixelY());
     std::unique_ptr<frmMain> pin(new frmMain());
-    pin->startStuckInto_ = stickInto;
+    pin->startsStuck_ = startsStuck;
     // No taskbar entry (tool window), always on top, drawn with per-pixel opacity.
     HWND window = pin->CreateFormWindow(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED, ClassName, L"",
                                         WS_POPUP, RECT{0, 0, width, height});
@@ -122,7 +122,7 @@ void frmMain::Form_Load() {
     frmMenuInst = std::make_unique<frmMenu>(static_cast<frmMenu::Events&>(*this), modGeneralTips::AppPath() + L"design\\");
     SetTimer(Window(), timKicker, timKickerInterval, nullptr);
     // A pin stuck in by its creator is placed by it; any other starts out hanging on the cursor.
-    if (startStuckInto_) {
+    if (startsStuck_) {
         ApplyDesign(DesignFileName);
     } else {
         PickUp();

@@ -1,6 +1,10 @@
 #pragma once
 // A pin: a borderless, always-on-top layered window that hangs on the mouse cursor (carried) or is
 // stuck into a target window (pricked) and follows it. It owns itself; closing its window ends it.
+//
+// One rule for its life: the object outlives its window until the outer message loop deletes it, and a
+// handler that has made a call which can run other handlers (another thread's SetWindowPos, a message
+// box, a menu, a dialog) asks IsClosed() before it goes on, since the pin may have been closed meanwhile.
 #include <windows.h>
 
 #include <cstdint>
@@ -38,7 +42,7 @@ public:
 private:
     frmMain() = default;
     // The pin's window, hidden and loaded; null if it could not be made.
-    static frmMain* CreateHidden(HWND stickInto);
+    static frmMain* CreateHidden(bool startsStuck);
     static BOOL CALLBACK CollectStuckPin(HWND window, LPARAM search);
 
     // Life of the window (frmMain.cpp).
@@ -113,8 +117,8 @@ private:
     bool cursorHidden_ = false;
     // A click is a press and a release on the pin; the release that ends a double-click is no click.
     bool leftPressedOnPin_ = false;
-    // Set for a pin that starts stuck into this window instead of hanging on the cursor.
-    HWND startStuckInto_ = nullptr;
+    // A pin its creator sticks in starts out drawn in place, not hanging on the cursor.
+    bool startsStuck_ = false;
 };
 
 }  // namespace dokkle
