@@ -9,7 +9,7 @@
 namespace dokkle {
 
 class BaseDialog {
-public:
+  public:
     BaseDialog() = default;
     BaseDialog(const BaseDialog&) = delete;
     BaseDialog& operator=(const BaseDialog&) = delete;
@@ -25,13 +25,13 @@ public:
     // Ends the dialog window (the object stays, with whatever the dialog keeps).
     void CloseDialog();
 
-protected:
+  protected:
     // Called once the window exists and before it is shown.
     virtual void OnInitDialog() = 0;
     // The dialog's own handling: true when the message was handled (result in DWLP_MSGRESULT if needed).
     virtual bool HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND window_ = nullptr;

@@ -6,7 +6,7 @@
 namespace dokkle {
 
 class BaseWindow {
-public:
+  public:
     BaseWindow() = default;
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
@@ -18,7 +18,7 @@ public:
     // True once the window has been created at all (it may have gone again since).
     bool HadWindow() const noexcept { return hadWindow_; }
 
-protected:
+  protected:
     // Registers the class on first use, with the common window procedure.
     static void RegisterWindowClass(WNDCLASSEXW windowClass);
     HWND CreateFormWindow(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style,
@@ -32,7 +32,7 @@ protected:
         return DefWindowProcW(window_, message, wParam, lParam);
     }
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND window_ = nullptr;

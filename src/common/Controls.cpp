@@ -19,8 +19,8 @@ HWND Create(HWND parent, const wchar_t* className, const std::wstring& text, DWO
             const Bounds& pixels, int id, HFONT font) {
     HWND control = CreateWindowExW(extendedStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
                                    pixels.left, pixels.top, pixels.width, pixels.height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                   nullptr);
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleW(nullptr), nullptr);
     if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }

@@ -15,17 +15,25 @@ std::vector<std::unique_ptr<BaseWindow>> closedForms;
 
 }  // namespace
 
-void FormOpened() noexcept { ++openForms; }
+void FormOpened() noexcept {
+    ++openForms;
+}
 
 void FormClosed() noexcept {
     if (--openForms == 0 && quitWhenLastCloses) PostQuitMessage(0);
 }
 
-int OpenFormCount() noexcept { return openForms; }
+int OpenFormCount() noexcept {
+    return openForms;
+}
 
-void QuitWhenLastFormCloses(bool enabled) noexcept { quitWhenLastCloses = enabled; }
+void QuitWhenLastFormCloses(bool enabled) noexcept {
+    quitWhenLastCloses = enabled;
+}
 
-void DeleteWhenIdle(std::unique_ptr<BaseWindow> window) { closedForms.push_back(std::move(window)); }
+void DeleteWhenIdle(std::unique_ptr<BaseWindow> window) {
+    closedForms.push_back(std::move(window));
+}
 
 void DeleteClosedForms() noexcept {
     // Deleting a form may close others (a pin takes its menu form along), so drain until empty.

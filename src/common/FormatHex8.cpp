@@ -15,8 +15,12 @@ std::wstring FormatHexDigits(uint64_t value, int minimumDigits) {
 
 }  // namespace
 
-std::wstring FormatHex8(int32_t Value) { return FormatHexDigits(static_cast<uint32_t>(Value), 8); }
+std::wstring FormatHex8(int32_t Value) {
+    return FormatHexDigits(static_cast<uint32_t>(Value), 8);
+}
 
-std::wstring FormatHexHandle(uint64_t value) { return FormatHexDigits(value, 8); }
+std::wstring FormatHexHandle(uint64_t value) {
+    return FormatHexDigits(value, 8);
+}
 
 }  // namespace dokkle

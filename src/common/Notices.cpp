@@ -10,8 +10,12 @@ std::vector<std::wstring>& Lines() {
 
 }  // namespace
 
-void Add(std::wstring line) { Lines().push_back(std::move(line)); }
+void Add(std::wstring line) {
+    Lines().push_back(std::move(line));
+}
 
-const std::vector<std::wstring>& All() { return Lines(); }
+const std::vector<std::wstring>& All() {
+    return Lines();
+}
 
 }  // namespace dokkle::Notices

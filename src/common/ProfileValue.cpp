@@ -5,9 +5,13 @@ namespace {
 
 // What the profile readers count as blanks around a value: space, the control characters from tab to
 // carriage return, and the old end-of-file mark.
-bool IsProfileBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || c == L'\x1A'; }
+bool IsProfileBlank(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r') || c == L'\x1A';
+}
 
-bool IsQuote(wchar_t c) { return c == L'"' || c == L'\''; }
+bool IsQuote(wchar_t c) {
+    return c == L'"' || c == L'\'';
+}
 
 }  // namespace
 

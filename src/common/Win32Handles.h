@@ -8,7 +8,7 @@ namespace dokkle {
 
 template <typename T, typename Traits>
 class unique_any {
-public:
+  public:
     unique_any() noexcept = default;
     explicit unique_any(T value) noexcept : value_(value) {}
     ~unique_any() { reset(); }
@@ -35,7 +35,7 @@ public:
         return &value_;
     }
 
-private:
+  private:
     T value_ = Traits::Invalid();
 };
 
@@ -65,7 +65,7 @@ using unique_hfind = unique_any<HANDLE, invalid_handle_traits<::FindClose>>;
 
 // A device context from GetDC, given back to its window with ReleaseDC.
 class unique_hdc_window {
-public:
+  public:
     unique_hdc_window() noexcept = default;
     unique_hdc_window(HWND window, HDC dc) noexcept : window_(window), dc_(dc) {}
     ~unique_hdc_window() { reset(); }
@@ -88,16 +88,18 @@ public:
         if (dc_) ReleaseDC(window_, std::exchange(dc_, nullptr));
     }
 
-private:
+  private:
     HWND window_ = nullptr;
     HDC dc_ = nullptr;
 };
 
-inline unique_hdc_window GetDC(HWND window) noexcept { return {window, ::GetDC(window)}; }
+inline unique_hdc_window GetDC(HWND window) noexcept {
+    return {window, ::GetDC(window)};
+}
 
 // Selects an object into a device context and puts the previous one back when it goes.
 class unique_select_object {
-public:
+  public:
     unique_select_object(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~unique_select_object() {
         if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
@@ -105,14 +107,14 @@ public:
     unique_select_object(const unique_select_object&) = delete;
     unique_select_object& operator=(const unique_select_object&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
 template <typename Function>
 class scope_exit {
-public:
+  public:
     explicit scope_exit(Function function) noexcept : function_(std::move(function)) {}
     ~scope_exit() {
         if (armed_) function_();
@@ -121,7 +123,7 @@ public:
     scope_exit(const scope_exit&) = delete;
     scope_exit& operator=(const scope_exit&) = delete;
 
-private:
+  private:
     Function function_;
     bool armed_ = true;
 };

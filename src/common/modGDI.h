@@ -3,6 +3,8 @@
 
 namespace dokkle::modGDI {
 
-inline SIZE MakeSize(LONG cx, LONG cy) noexcept { return SIZE{cx, cy}; }
+inline SIZE MakeSize(LONG cx, LONG cy) noexcept {
+    return SIZE{cx, cy};
+}
 
 }  // namespace dokkle::modGDI

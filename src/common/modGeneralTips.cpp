@@ -21,8 +21,8 @@ float TwipsPerPixel(int axis) {
 bool FitsAnsiCodePage(const std::wstring& text) {
     if (text.empty()) return true;
     BOOL lost = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, &lost);
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(),
+                                           static_cast<int>(text.size()), nullptr, 0, nullptr, &lost);
     return length > 0 && !lost;
 }
 

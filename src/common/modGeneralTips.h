@@ -28,8 +28,14 @@ std::wstring IniFilePath();
 // Selects the whole text of an edit control.
 void SelectAllText(HWND Target);
 
-inline LONG RectWidth(const RECT& rect) noexcept { return rect.right - rect.left; }
-inline LONG RectHeight(const RECT& rect) noexcept { return rect.bottom - rect.top; }
-inline POINT MakePoint(LONG x, LONG y) noexcept { return POINT{x, y}; }
+inline LONG RectWidth(const RECT& rect) noexcept {
+    return rect.right - rect.left;
+}
+inline LONG RectHeight(const RECT& rect) noexcept {
+    return rect.bottom - rect.top;
+}
+inline POINT MakePoint(LONG x, LONG y) noexcept {
+    return POINT{x, y};
+}
 
 }  // namespace dokkle::modGeneralTips

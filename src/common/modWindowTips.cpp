@@ -12,8 +12,8 @@ bool Answers(HWND window) {
     if (IsHungAppWindow(window)) return false;
     // SMTO_BLOCK: nothing of ours runs while we ask.
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, AnswerTimeoutMilliseconds,
-                               &ignored) != 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
+                               AnswerTimeoutMilliseconds, &ignored) != 0;
 }
 
 }  // namespace

@@ -8,7 +8,9 @@ std::shared_ptr<clsMessageListener> clsMessageListener::Create(Events& owner) {
     return std::shared_ptr<clsMessageListener>(new clsMessageListener(owner));
 }
 
-clsMessageListener::~clsMessageListener() { EndHook(); }
+clsMessageListener::~clsMessageListener() {
+    EndHook();
+}
 
 void clsMessageListener::StartHook(HWND hWnd) {
     EndHook();

@@ -8,14 +8,14 @@
 namespace dokkle {
 
 class clsMessageListener : public std::enable_shared_from_this<clsMessageListener> {
-public:
+  public:
     // Receives the listener's events; copies only, so an owner cannot change a message or its result.
     class Events {
-    public:
+      public:
         virtual void BeforeArrival(UINT uMsg, WPARAM wParam, LPARAM lParam) = 0;
         virtual void AfterArrival(UINT uMsg, WPARAM wParam, LPARAM lParam) = 0;
 
-    protected:
+      protected:
         ~Events() = default;
     };
 
@@ -33,7 +33,7 @@ public:
     // The registry entry this listener holds, or -1 when it holds none.
     int ListenerIndex() const noexcept { return listenerIndex_; }
 
-private:
+  private:
     explicit clsMessageListener(Events& owner) : owner_(owner) {}
 
     Events& owner_;

@@ -142,6 +142,8 @@ LRESULT CALLBACK HookProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) no
     return result;
 }
 
-const std::wstring& LastResultText() { return lastResultText; }
+const std::wstring& LastResultText() {
+    return lastResultText;
+}
 
 }  // namespace dokkle::modMessageHooking

@@ -10,8 +10,9 @@ namespace dokkle {
 bool HasDesignExtension(const std::wstring& name) {
     constexpr std::wstring_view extension = L".bmp";
     if (name.size() <= extension.size()) return false;
-    return CompareStringOrdinal(name.c_str() + name.size() - extension.size(), static_cast<int>(extension.size()),
-                                extension.data(), static_cast<int>(extension.size()), TRUE) == CSTR_EQUAL;
+    return CompareStringOrdinal(name.c_str() + name.size() - extension.size(),
+                                static_cast<int>(extension.size()), extension.data(),
+                                static_cast<int>(extension.size()), TRUE) == CSTR_EQUAL;
 }
 
 std::vector<std::wstring> ListDesignFiles(const std::wstring& folder) {

@@ -7,8 +7,12 @@ uint32_t calls = 0;
 
 }  // namespace
 
-void CountWindowPosCall() noexcept { ++calls; }
+void CountWindowPosCall() noexcept {
+    ++calls;
+}
 
-uint32_t WindowPosCalls() noexcept { return calls; }
+uint32_t WindowPosCalls() noexcept {
+    return calls;
+}
 
 }  // namespace dokkle::FollowStatistics

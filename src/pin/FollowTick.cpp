@@ -24,7 +24,8 @@ FollowDecision DecideFollowTick(const FollowState& state) {
         targetFlags |= NoSize;
     }
     if ((targetFlags & (NoMove | NoSize)) != (NoMove | NoSize)) {
-        decision.targetCall = WindowPosCall{target.left, target.top, Width(target), Height(target), targetFlags};
+        decision.targetCall =
+            WindowPosCall{target.left, target.top, Width(target), Height(target), targetFlags};
     }
 
     // The pin's z-order is touched only while its target is the active window.

@@ -35,7 +35,8 @@ void frmMain::CreateStuckInto(HWND target) {
     if (pin->IsClosed()) return;
     pin->DrawPin(pin->DesignPath(pin->DesignFileName), 255, 1);
     // Shown only now, in its place, and without taking the activation from the target.
-    SetWindowPos(pin->Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(pin->Window(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 BOOL CALLBACK frmMain::CollectStuckPin(HWND window, LPARAM search) {
@@ -54,7 +55,8 @@ std::vector<HWND> frmMain::PinsStuckInto(HWND target) {
 frmMain* frmMain::FromWindow(HWND window) {
     wchar_t className[32] = L"";
     GetClassNameW(window, className, 32);
-    if (lstrcmpW(className, ClassName) != 0 || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
+    if (lstrcmpW(className, ClassName) != 0 ||
+        GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
         return nullptr;
     }
     return static_cast<frmMain*>(reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
@@ -88,8 +90,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == followCallsQuery) return static_cast<LRESULT>(FollowStatistics::WindowPosCalls());
     switch (message) {
         // A load step that fails makes the creation fail, and the unload step tidies what it left.
-        case WM_CREATE: return LoadOrFail();
-        case WM_DESTROY: Form_Unload(); return 0;
+        case WM_CREATE:
+            return LoadOrFail();
+        case WM_DESTROY:
+            Form_Unload();
+            return 0;
         case WM_TIMER:
             if (wParam == timKicker) timKicker_Timer();
             return 0;
@@ -100,12 +105,17 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
         case WM_MBUTTONDOWN:
-        case WM_MBUTTONUP: OnMouseMessage(message, wParam, lParam); return 0;
-        default: return DefaultHandling(message, wParam, lParam);
+        case WM_MBUTTONUP:
+            OnMouseMessage(message, wParam, lParam);
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
     }
 }
 
-void frmMain::OnWindowGone() { FormLifetime::DeleteWhenIdle(std::unique_ptr<BaseWindow>(this)); }
+void frmMain::OnWindowGone() {
+    FormLifetime::DeleteWhenIdle(std::unique_ptr<BaseWindow>(this));
+}
 
 void frmMain::Form_Load() {
     SetWindowTextW(Window(), modMain::CreatingMainPin ? modMain::MainTitle().c_str()
@@ -119,7 +129,8 @@ void frmMain::Form_Load() {
                                                   modGeneralTips::IniFilePath());
 
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    frmMenuInst = std::make_unique<frmMenu>(static_cast<frmMenu::Events&>(*this), modGeneralTips::AppPath() + L"design\\");
+    frmMenuInst = std::make_unique<frmMenu>(static_cast<frmMenu::Events&>(*this),
+                                            modGeneralTips::AppPath() + L"design\\");
     SetTimer(Window(), timKicker, timKickerInterval, nullptr);
     // A pin stuck in by its creator is placed by it; any other starts out hanging on the cursor.
     if (startsStuck_) {
@@ -165,9 +176,13 @@ void frmMain::MoveTo(int32_t left, int32_t top) {
     SetWindowPos(Window(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int32_t frmMain::PrickedPositionX() const { return Add32(WindowBounds().left, CursorPositionX); }
+int32_t frmMain::PrickedPositionX() const {
+    return Add32(WindowBounds().left, CursorPositionX);
+}
 
-int32_t frmMain::PrickedPositionY() const { return Add32(WindowBounds().top, CursorPositionY); }
+int32_t frmMain::PrickedPositionY() const {
+    return Add32(WindowBounds().top, CursorPositionY);
+}
 
 void frmMain::BeforeArrival(UINT, WPARAM, LPARAM) {}
 

@@ -19,7 +19,7 @@
 namespace dokkle {
 
 class frmMain final : public BaseWindow, private clsMessageListener::Events, private frmMenu::Events {
-public:
+  public:
     // Makes a new pin and shows it, modeless and unowned; the creator keeps no reference.
     static void Create();
     // Makes a new pin stuck into the window (or its framed ancestor) as stick-by-handle places it, with
@@ -39,7 +39,7 @@ public:
     int32_t PrickedPositionX() const;
     int32_t PrickedPositionY() const;
 
-private:
+  private:
     frmMain() = default;
     // The pin's window, hidden and loaded; null if it could not be made.
     static frmMain* CreateHidden(bool startsStuck);

@@ -17,10 +17,10 @@ void frmMain::ApplyDesign(const std::wstring& DesignFile) {
     const RECT bounds = WindowBounds();
     const int defaultX = RoundHalfEven(modGeneralTips::RectWidth(bounds) / 2.0);
     const int defaultY = RoundHalfEven(modGeneralTips::RectHeight(bounds) / 2.0);
-    CursorPositionX = static_cast<int32_t>(
-        GetPrivateProfileIntW(L"CursorPosition", L"X", defaultX, configuration.c_str()));
-    CursorPositionY = static_cast<int32_t>(
-        GetPrivateProfileIntW(L"CursorPosition", L"Y", defaultY, configuration.c_str()));
+    CursorPositionX =
+        static_cast<int32_t>(GetPrivateProfileIntW(L"CursorPosition", L"X", defaultX, configuration.c_str()));
+    CursorPositionY =
+        static_cast<int32_t>(GetPrivateProfileIntW(L"CursorPosition", L"Y", defaultY, configuration.c_str()));
     DrawPin(DesignPath(DesignFile), 255, IsPricked ? 1 : 0);
 }
 

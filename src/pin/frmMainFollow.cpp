@@ -10,7 +10,9 @@ namespace {
 static_assert(WindowPosFlags::NoSize == SWP_NOSIZE && WindowPosFlags::NoMove == SWP_NOMOVE &&
               WindowPosFlags::NoZOrder == SWP_NOZORDER && WindowPosFlags::NoActivate == SWP_NOACTIVATE);
 
-Rect ToRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
+Rect ToRect(const RECT& rect) {
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+}
 
 }  // namespace
 

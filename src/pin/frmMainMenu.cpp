@@ -92,9 +92,9 @@ std::wstring NoticeLines() {
 void frmMain::frmMenuInst_mnuPopupVersionInfoClick() {
     modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (IsClosed()) return;
-    const std::wstring text = L"" DOKKLE_TITLE L" - バージョン " + std::to_wstring(DOKKLE_VERSION_MAJOR) + L"." +
-                              std::to_wstring(DOKKLE_VERSION_MINOR) + L"\r\n" + VersionResource::LegalCopyright() +
-                              NoticeLines();
+    const std::wstring text = L"" DOKKLE_TITLE L" - バージョン " + std::to_wstring(DOKKLE_VERSION_MAJOR) +
+                              L"." + std::to_wstring(DOKKLE_VERSION_MINOR) + L"\r\n" +
+                              VersionResource::LegalCopyright() + NoticeLines();
     // Modal to the whole program, as the pins' other dialogs are.
     MessageBoxW(nullptr, text.c_str(), L"" DOKKLE_TITLE, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
     // A pin closed while the box was open has already given its target back its z-order.
@@ -102,7 +102,9 @@ void frmMain::frmMenuInst_mnuPopupVersionInfoClick() {
     modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void frmMain::frmMenuInst_mnuPopupExitClick() { Close(); }
+void frmMain::frmMenuInst_mnuPopupExitClick() {
+    Close();
+}
 
 void frmMain::frmMenuInst_DesignChanged(const std::wstring& NewDesign) {
     ApplyDesign(NewDesign);

@@ -27,7 +27,9 @@ void frmMain::OnMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const float Y = static_cast<float>(GET_Y_LPARAM(lParam)) * modGeneralTips::TwipsPerPixelY();
 
     switch (message) {
-        case WM_MOUSEMOVE: Form_MouseMove(ButtonsHeld(keyState), Shift, X, Y); break;
+        case WM_MOUSEMOVE:
+            Form_MouseMove(ButtonsHeld(keyState), Shift, X, Y);
+            break;
         case WM_LBUTTONDOWN:
             leftPressedOnPin_ = true;
             Form_MouseDown(MouseButton::Left, Shift, X, Y);
@@ -43,11 +45,20 @@ void frmMain::OnMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             leftPressedOnPin_ = false;
             Form_DblClick();
             break;
-        case WM_RBUTTONDOWN: Form_MouseDown(MouseButton::Right, Shift, X, Y); break;
-        case WM_RBUTTONUP: Form_MouseUp(MouseButton::Right, Shift, X, Y); break;
-        case WM_MBUTTONDOWN: Form_MouseDown(MouseButton::Middle, Shift, X, Y); break;
-        case WM_MBUTTONUP: Form_MouseUp(MouseButton::Middle, Shift, X, Y); break;
-        default: break;
+        case WM_RBUTTONDOWN:
+            Form_MouseDown(MouseButton::Right, Shift, X, Y);
+            break;
+        case WM_RBUTTONUP:
+            Form_MouseUp(MouseButton::Right, Shift, X, Y);
+            break;
+        case WM_MBUTTONDOWN:
+            Form_MouseDown(MouseButton::Middle, Shift, X, Y);
+            break;
+        case WM_MBUTTONUP:
+            Form_MouseUp(MouseButton::Middle, Shift, X, Y);
+            break;
+        default:
+            break;
     }
 }
 
@@ -80,9 +91,13 @@ void frmMain::Form_MouseUp(int16_t Button, int16_t Shift, float, float) {
     }
 }
 
-void frmMain::Form_Click() { Drop(); }
+void frmMain::Form_Click() {
+    Drop();
+}
 
-void frmMain::Form_DblClick() { Close(); }
+void frmMain::Form_DblClick() {
+    Close();
+}
 
 void frmMain::MoveOntoCursor() {
     POINT cursor{};
@@ -147,8 +162,8 @@ void frmMain::Prick(HWND hWnd, bool UseCursor) {
         hTarget = h;
     } else {
         hTarget = modWindowTips::FramedAncestor(h);
-        const BOOL madeTopmost =
-            modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        const BOOL madeTopmost = modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_TOPMOST, 0, 0, 0, 0,
+                                                                            SWP_NOMOVE | SWP_NOSIZE);
         if (IsClosed()) return;
         if (!madeTopmost) {
             Close();

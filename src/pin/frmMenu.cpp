@@ -9,12 +9,17 @@ namespace {
 
 constexpr const wchar_t* ClassName = L"DokkleMenuForm";
 
-void AppendItem(HMENU menu, UINT id, const wchar_t* caption) { AppendMenuW(menu, MF_STRING, id, caption); }
-void AppendSeparator(HMENU menu) { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
+void AppendItem(HMENU menu, UINT id, const wchar_t* caption) {
+    AppendMenuW(menu, MF_STRING, id, caption);
+}
+void AppendSeparator(HMENU menu) {
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+}
 
 }  // namespace
 
-frmMenu::frmMenu(Events& owner, std::wstring designFolder) : owner_(owner), designFolder_(std::move(designFolder)) {}
+frmMenu::frmMenu(Events& owner, std::wstring designFolder)
+    : owner_(owner), designFolder_(std::move(designFolder)) {}
 
 frmMenu::~frmMenu() = default;
 
@@ -76,8 +81,9 @@ void frmMenu::mnuPopup_Click() {
 void frmMenu::PopupMenu(HWND owner, POINT at) {
     EnsureLoaded();
     mnuPopup_Click();
-    const UINT command = static_cast<UINT>(TrackPopupMenu(
-        popup_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
+    const UINT command = static_cast<UINT>(
+        TrackPopupMenu(popup_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x,
+                       at.y, 0, owner, nullptr));
     // The pin closes its menu form as it closes, which may have happened while the menu was open.
     if (command != 0 && Window()) RunCommand(command);
 }
@@ -100,11 +106,20 @@ void frmMenu::RunCommand(UINT command) {
             SetChecked(mnuPopupPrickableToChildWindow, !Checked(mnuPopupPrickableToChildWindow));
             owner_.frmMenuInst_mnuPopupPrickableToChildWindowClick();
             return;
-        case mnuPopupSelectTarget: owner_.frmMenuInst_mnuPopupSelectTargetClick(); return;
-        case mnuPopupInformation: owner_.frmMenuInst_mnuPopupInformationClick(); return;
-        case mnuPopupVersionInfo: owner_.frmMenuInst_mnuPopupVersionInfoClick(); return;
-        case mnuPopupExit: owner_.frmMenuInst_mnuPopupExitClick(); return;
-        default: break;
+        case mnuPopupSelectTarget:
+            owner_.frmMenuInst_mnuPopupSelectTargetClick();
+            return;
+        case mnuPopupInformation:
+            owner_.frmMenuInst_mnuPopupInformationClick();
+            return;
+        case mnuPopupVersionInfo:
+            owner_.frmMenuInst_mnuPopupVersionInfoClick();
+            return;
+        case mnuPopupExit:
+            owner_.frmMenuInst_mnuPopupExitClick();
+            return;
+        default:
+            break;
     }
     const size_t index = command - mnuPopupDesignItemsBase;
     if (command >= mnuPopupDesignItemsBase && index < designCaptions_.size()) {

@@ -12,9 +12,9 @@
 namespace dokkle {
 
 class frmMenu final : public BaseWindow {
-public:
+  public:
     class Events {
-    public:
+      public:
         virtual void frmMenuInst_mnuPopupInformationClick() = 0;
         virtual void frmMenuInst_mnuPopupVersionInfoClick() = 0;
         virtual void frmMenuInst_mnuPopupExitClick() = 0;
@@ -24,7 +24,7 @@ public:
         virtual void frmMenuInst_DesignChanged(const std::wstring& NewDesign) = 0;
         virtual void frmMenuInst_mnuPopupSelectTargetClick() = 0;
 
-    protected:
+      protected:
         ~Events() = default;
     };
 
@@ -40,7 +40,8 @@ public:
         mnuPopupDesignItemsBase = 1000,
     };
 
-    // designFolder: where the design list comes from; the pin's menu lists the design folder beside the program.
+    // designFolder: where the design list comes from; the pin's menu lists the design folder beside the
+    // program.
     frmMenu(Events& owner, std::wstring designFolder);
     ~frmMenu() override;
 
@@ -58,10 +59,16 @@ public:
     // Carries out a chosen item as if it had been clicked.
     void RunCommand(UINT command);
 
-    HMENU mnuPopup() { EnsureLoaded(); return popup_.get(); }
-    HMENU mnuPopupDesign() { EnsureLoaded(); return design_; }
+    HMENU mnuPopup() {
+        EnsureLoaded();
+        return popup_.get();
+    }
+    HMENU mnuPopupDesign() {
+        EnsureLoaded();
+        return design_;
+    }
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void EnsureLoaded();
     void BuildMenu();

@@ -17,29 +17,33 @@ struct HeaderWithColourTable {
 };
 
 class ScreenContextIfNone {
-public:
-    explicit ScreenContextIfNone(HDC given) : screen_(given ? unique_hdc_window() : dokkle::GetDC(nullptr)),
-                                              dc_(given ? given : screen_.get()) {}
+  public:
+    explicit ScreenContextIfNone(HDC given)
+        : screen_(given ? unique_hdc_window() : dokkle::GetDC(nullptr)), dc_(given ? given : screen_.get()) {}
     HDC get() const { return dc_; }
 
-private:
+  private:
     unique_hdc_window screen_;
     HDC dc_;
 };
 
 }  // namespace
 
-BitmapHandle::BitmapHandle() { std::memset(&header_, 0, sizeof(header_)); }
+BitmapHandle::BitmapHandle() {
+    std::memset(&header_, 0, sizeof(header_));
+}
 
 void BitmapHandle::LoadFromFile(const std::wstring& Filename, bool CreateDIBSection) {
     const UINT flags = LR_LOADFROMFILE | (CreateDIBSection ? LR_CREATEDIBSECTION : 0);
-    SetHandle(static_cast<HBITMAP>(LoadImageW(nullptr, Filename.c_str(), IMAGE_BITMAP, 0, 0, flags)), nullptr);
+    SetHandle(static_cast<HBITMAP>(LoadImageW(nullptr, Filename.c_str(), IMAGE_BITMAP, 0, 0, flags)),
+              nullptr);
 }
 
 void BitmapHandle::LoadFromResource(const std::wstring& ID, bool CreateDIBSection) {
     const UINT flags = CreateDIBSection ? LR_CREATEDIBSECTION : LR_DEFAULTCOLOR;
-    SetHandle(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), ID.c_str(), IMAGE_BITMAP, 0, 0, flags)),
-              nullptr);
+    SetHandle(
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), ID.c_str(), IMAGE_BITMAP, 0, 0, flags)),
+        nullptr);
 }
 
 void BitmapHandle::CreateFromByteArray(const std::vector<uint8_t>& Buf, int32_t BitCount, int32_t Width,
@@ -80,12 +84,15 @@ void BitmapHandle::SetHandle(HBITMAP newHandle, HDC hDC) {
     HeaderWithColourTable query{};
     query.header = header_.bmiHeader;
     query.header.biSize = sizeof(BITMAPINFOHEADER);
-    if (GetDIBits(dc.get(), newHandle, 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&query), DIB_RGB_COLORS)) {
+    if (GetDIBits(dc.get(), newHandle, 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&query),
+                  DIB_RGB_COLORS)) {
         header_.bmiHeader = query.header;
     }
 }
 
-int32_t BitmapHandle::BytesPerPixel() const { return RoundHalfEven(BitsPerPixel() / 8.0); }
+int32_t BitmapHandle::BytesPerPixel() const {
+    return RoundHalfEven(BitsPerPixel() / 8.0);
+}
 
 void BitmapHandle::GetBytes(std::vector<uint8_t>& Buf, HDC hDC) const {
     Buf.clear();

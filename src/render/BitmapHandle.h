@@ -13,13 +13,14 @@
 namespace dokkle {
 
 class BitmapHandle {
-public:
+  public:
     BitmapHandle();
 
     void LoadFromFile(const std::wstring& Filename, bool CreateDIBSection);
     void LoadFromResource(const std::wstring& ID, bool CreateDIBSection);
     // A new device-independent bitmap holding the pixels; the object is left as it was if none can be made.
-    void CreateFromByteArray(const std::vector<uint8_t>& Buf, int32_t BitCount, int32_t Width, int32_t Height);
+    void CreateFromByteArray(const std::vector<uint8_t>& Buf, int32_t BitCount, int32_t Width,
+                             int32_t Height);
     // The same from bytes that lie inside a larger buffer, such as a whole file.
     void CreateFromBytes(const uint8_t* bytes, size_t size, int32_t BitCount, int32_t Width, int32_t Height);
     // Takes ownership of newHandle (a different bitmap held before is freed) and reads its header.
@@ -35,7 +36,7 @@ public:
     // All pixel rows in the bitmap's own format; empty when it holds no bitmap it can read out.
     void GetBytes(std::vector<uint8_t>& Buf, HDC hDC) const;
 
-private:
+  private:
     unique_hbitmap handle_;
     BITMAPINFO header_;
 };

@@ -13,7 +13,9 @@ uint32_t ReadU32(const uint8_t* bytes) {
     return uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24;
 }
 
-uint16_t ReadU16(const uint8_t* bytes) { return static_cast<uint16_t>(bytes[0] | bytes[1] << 8); }
+uint16_t ReadU16(const uint8_t* bytes) {
+    return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
+}
 
 }  // namespace
 

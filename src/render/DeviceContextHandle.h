@@ -7,11 +7,11 @@
 namespace dokkle {
 
 class DeviceContextHandle {
-public:
+  public:
     void FromDesktopDC(HDC hDesktopDC);
     HDC GetHandle() const { return memoryContext_.get(); }
 
-private:
+  private:
     unique_hdc memoryContext_;
 };
 

@@ -24,7 +24,8 @@ bool IsComposableDesign(int32_t width, int32_t height, int32_t bitsPerPixel) {
 
 std::vector<uint8_t> ComposePinPixels(const uint8_t* source, size_t sourceSize, int32_t width, int32_t height,
                                       int32_t bytesPerPixel, int32_t stateRow) {
-    if (!source || !IsComposableDesign(width, height, bytesPerPixel * 8) || (stateRow != 0 && stateRow != 1)) {
+    if (!source || !IsComposableDesign(width, height, bytesPerPixel * 8) ||
+        (stateRow != 0 && stateRow != 1)) {
         return {};
     }
     const int64_t stride = RowStride(width, bytesPerPixel);

@@ -51,8 +51,9 @@ BitmapHandle LoadDesignOrBuiltIn(const std::wstring& BitmapPath) {
 BitmapHandle ComposePinImage(const BitmapHandle& Source, int32_t StateRow) {
     std::vector<uint8_t> sourceBytes;
     Source.GetBytes(sourceBytes, nullptr);
-    const std::vector<uint8_t> pixels = ComposePinPixels(sourceBytes.data(), sourceBytes.size(), Source.Width(),
-                                                         Source.Height(), Source.BytesPerPixel(), StateRow);
+    const std::vector<uint8_t> pixels =
+        ComposePinPixels(sourceBytes.data(), sourceBytes.size(), Source.Width(), Source.Height(),
+                         Source.BytesPerPixel(), StateRow);
     BitmapHandle composed;
     if (pixels.empty()) return composed;
     const CellSize cell = DesignCellSize(Source.Width(), Source.Height());
@@ -74,7 +75,8 @@ void ShowOnLayeredWindow(HWND window, const BitmapHandle& image, int32_t Opacity
     SIZE size = modGDI::MakeSize(modGeneralTips::RectWidth(bounds), modGeneralTips::RectHeight(bounds));
     POINT source = modGeneralTips::MakePoint(0, 0);
     BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(Opacity), AC_SRC_ALPHA};
-    UpdateLayeredWindow(window, screen.get(), &destination, &size, memory.get(), &source, 0, &blend, ULW_ALPHA);
+    UpdateLayeredWindow(window, screen.get(), &destination, &size, memory.get(), &source, 0, &blend,
+                        ULW_ALPHA);
 }
 
 }  // namespace dokkle

@@ -25,7 +25,8 @@ bool IsDesktopOrShell(HWND window) {
     if (window == GetDesktopWindow() || window == GetShellWindow()) return true;
     wchar_t className[32] = L"";
     GetClassNameW(window, className, 32);
-    for (const wchar_t* shellClass : {L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd", L"Progman", L"WorkerW", L"#32769"}) {
+    for (const wchar_t* shellClass :
+         {L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd", L"Progman", L"WorkerW", L"#32769"}) {
         if (lstrcmpiW(className, shellClass) == 0) return true;
     }
     return false;
@@ -44,14 +45,17 @@ void ActOnForegroundWindow() {
     facts.isDesktopOrShell = foreground && (IsDesktopOrShell(foreground) || IsDesktopOrShell(target));
     facts.hasOurPin = !pins.empty();
     switch (DecideHotkeyPress(facts)) {
-        case HotkeyAction::Pin: frmMain::CreateStuckInto(target); break;
+        case HotkeyAction::Pin:
+            frmMain::CreateStuckInto(target);
+            break;
         case HotkeyAction::Unpin:
             // Each close may run other handlers; a pin gone meanwhile is skipped.
             for (HWND pin : pins) {
                 if (frmMain* form = frmMain::FromWindow(pin)) form->Close();
             }
             break;
-        case HotkeyAction::Nothing: break;
+        case HotkeyAction::Nothing:
+            break;
     }
 }
 
@@ -81,9 +85,8 @@ HWND CreateHotkeyWindow() {
 }  // namespace
 
 void Start() {
-    const std::wstring text = modGeneralTips::GetIniString(L"Hotkey", L"PinActiveWindow",
-                                                           std::wstring(DefaultHotkeyText),
-                                                           modGeneralTips::IniFilePath());
+    const std::wstring text = modGeneralTips::GetIniString(
+        L"Hotkey", L"PinActiveWindow", std::wstring(DefaultHotkeyText), modGeneralTips::IniFilePath());
     const HotkeySetting setting = ReadHotkeySetting(text);
     if (setting.switchedOff) return;
     if (!setting.combination) {
@@ -93,7 +96,8 @@ void Start() {
     // The window lives as long as the process; the system frees it, and the hotkey, at the end.
     HWND window = CreateHotkeyWindow();
     const HotkeyCombination& combination = *setting.combination;
-    if (!window || !RegisterHotKey(window, HotkeyId, combination.modifiers | MOD_NOREPEAT, combination.virtualKey)) {
+    if (!window ||
+        !RegisterHotKey(window, HotkeyId, combination.modifiers | MOD_NOREPEAT, combination.virtualKey)) {
         Notices::Add(L"ホットキー「" + FormatHotkey(combination) +
                      L"」は他のプログラムが使っているため、ホットキーは使えません。");
     }

@@ -27,7 +27,8 @@ std::wstring ExecutableOf(DWORD processId) {
 HWND FindMainPin(const std::wstring& mainTitle, DWORD& processId) {
     const std::wstring ourExecutable = modGeneralTips::ExecutablePath();
     HWND candidate = nullptr;
-    while ((candidate = FindWindowExW(nullptr, candidate, frmMain::ClassName, mainTitle.c_str())) != nullptr) {
+    while ((candidate = FindWindowExW(nullptr, candidate, frmMain::ClassName, mainTitle.c_str())) !=
+           nullptr) {
         processId = 0;
         GetWindowThreadProcessId(candidate, &processId);
         if (IsSameExecutable(ExecutableOf(processId), ourExecutable)) return candidate;

@@ -37,7 +37,9 @@ constexpr std::array<NamedModifier, 5> NamedModifiers{{{L"Ctrl", HotkeyModifier:
 
 constexpr uint32_t VirtualKeyF1 = 0x70;
 
-bool IsBlank(wchar_t character) { return character == L' ' || character == L'\t' || character == L'\x3000'; }
+bool IsBlank(wchar_t character) {
+    return character == L' ' || character == L'\t' || character == L'\x3000';
+}
 
 std::wstring_view Trimmed(std::wstring_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -46,7 +48,8 @@ std::wstring_view Trimmed(std::wstring_view text) {
 }
 
 wchar_t Upper(wchar_t character) {
-    return (character >= L'a' && character <= L'z') ? static_cast<wchar_t>(character - L'a' + L'A') : character;
+    return (character >= L'a' && character <= L'z') ? static_cast<wchar_t>(character - L'a' + L'A')
+                                                    : character;
 }
 
 bool SameName(std::wstring_view text, std::wstring_view name) {
@@ -92,8 +95,8 @@ std::vector<std::wstring_view> Parts(std::wstring_view text) {
     size_t start = 0;
     for (;;) {
         const size_t plus = text.find(L'+', start);
-        parts.push_back(Trimmed(text.substr(start, plus == std::wstring_view::npos ? std::wstring_view::npos
-                                                                                     : plus - start)));
+        parts.push_back(Trimmed(
+            text.substr(start, plus == std::wstring_view::npos ? std::wstring_view::npos : plus - start)));
         if (plus == std::wstring_view::npos) return parts;
         start = plus + 1;
     }
@@ -110,7 +113,8 @@ std::optional<HotkeyCombination> ReadCombination(std::wstring_view text) {
     const std::optional<uint32_t> key = KeyNamed(parts.back());
     if (!key) return std::nullopt;
     combination.virtualKey = *key;
-    constexpr uint32_t takesNoTyping = HotkeyModifier::Control | HotkeyModifier::Alt | HotkeyModifier::Windows;
+    constexpr uint32_t takesNoTyping =
+        HotkeyModifier::Control | HotkeyModifier::Alt | HotkeyModifier::Windows;
     if (!(combination.modifiers & takesNoTyping)) return std::nullopt;
     return combination;
 }

@@ -25,7 +25,7 @@ struct HotkeyCombination {
 inline constexpr std::wstring_view DefaultHotkeyText = L"Ctrl+Alt+P";
 
 struct HotkeySetting {
-    bool switchedOff = false;               // "none"
+    bool switchedOff = false;                      // "none"
     std::optional<HotkeyCombination> combination;  // empty when the text cannot be read
 };
 

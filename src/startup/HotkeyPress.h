@@ -4,10 +4,10 @@
 namespace dokkle {
 
 struct ForegroundFacts {
-    bool exists = false;          // there is a foreground window
-    bool ofThisProcess = false;   // a pin, a menu or a dialog of Dokkle
+    bool exists = false;            // there is a foreground window
+    bool ofThisProcess = false;     // a pin, a menu or a dialog of Dokkle
     bool isDesktopOrShell = false;  // the desktop, the taskbar or another window of the shell
-    bool hasOurPin = false;       // one of our pins is stuck into its framed window
+    bool hasOurPin = false;         // one of our pins is stuck into its framed window
 };
 
 enum class HotkeyAction { Nothing, Pin, Unpin };

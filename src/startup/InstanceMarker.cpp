@@ -8,7 +8,9 @@
 namespace dokkle {
 namespace {
 
-uint16_t Folded(wchar_t character) { return static_cast<uint16_t>(std::towupper(static_cast<wint_t>(character))); }
+uint16_t Folded(wchar_t character) {
+    return static_cast<uint16_t>(std::towupper(static_cast<wint_t>(character)));
+}
 
 // FNV-1a over the upper-cased path: a fixed-length name whatever the path's length.
 std::wstring PathHash(const std::wstring& executablePath) {

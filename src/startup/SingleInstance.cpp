@@ -19,7 +19,9 @@ constexpr DWORD EndingTimeoutMilliseconds = 500;
 unique_handle runningMarker;
 unique_handle mainPinMarker;
 
-bool Acquired(DWORD waitResult) { return waitResult == WAIT_OBJECT_0 || waitResult == WAIT_ABANDONED_0; }
+bool Acquired(DWORD waitResult) {
+    return waitResult == WAIT_OBJECT_0 || waitResult == WAIT_ABANDONED_0;
+}
 
 Role BecomeFirstCopy() {
     // A waiting launch of an earlier run may still hold the event, set.
@@ -40,11 +42,14 @@ Role Claim() {
 
     // The mutex comes first: a copy that has ended leaves it to this launch even if its event is set.
     const HANDLE waits[] = {runningMarker.get(), mainPinMarker.get()};
-    if (Acquired(WaitForMultipleObjects(2, waits, FALSE, MainPinTimeoutMilliseconds))) return BecomeFirstCopy();
+    if (Acquired(WaitForMultipleObjects(2, waits, FALSE, MainPinTimeoutMilliseconds)))
+        return BecomeFirstCopy();
     return Role::LaterLaunch;
 }
 
-void MainPinShown() { SetEvent(mainPinMarker.get()); }
+void MainPinShown() {
+    SetEvent(mainPinMarker.get());
+}
 
 bool ClaimIfRunningCopyEnds() {
     if (!runningMarker || !Acquired(WaitForSingleObject(runningMarker.get(), EndingTimeoutMilliseconds))) {

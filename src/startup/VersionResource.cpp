@@ -27,7 +27,8 @@ std::wstring LegalCopyright() {
         return {};
     }
     wchar_t key[64];
-    wsprintfW(key, L"\\StringFileInfo\\%04x%04x\\LegalCopyright", translations->language, translations->codePage);
+    wsprintfW(key, L"\\StringFileInfo\\%04x%04x\\LegalCopyright", translations->language,
+              translations->codePage);
     wchar_t* value = nullptr;
     if (!VerQueryValueW(block.data(), key, reinterpret_cast<void**>(&value), &length) || !value) return {};
     return std::wstring(value, wcsnlen(value, length));

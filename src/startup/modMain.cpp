@@ -25,6 +25,8 @@ bool Main() {
     return true;
 }
 
-void CreatePin() { frmMain::Create(); }
+void CreatePin() {
+    frmMain::Create();
+}
 
 }  // namespace dokkle::modMain

@@ -29,16 +29,20 @@ void PictureBox::Repaint() const {
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: OnPaint(); return 0;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
         // The owner's painting covers the whole box.
-        case WM_ERASEBKGND: return 1;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_XBUTTONDOWN:
             owner_.PictureBox_MouseDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return message == WM_XBUTTONDOWN ? TRUE : 0;  // as the extra buttons' messages want
-        default: return DefaultHandling(message, wParam, lParam);
+        default:
+            return DefaultHandling(message, wParam, lParam);
     }
 }
 

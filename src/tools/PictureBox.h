@@ -9,15 +9,15 @@
 namespace dokkle {
 
 class PictureBox final : public BaseWindow {
-public:
+  public:
     class Events {
-    public:
+      public:
         // Paint the whole inner area; nothing has been drawn in it.
         virtual void PictureBox_Paint(HDC dc, const RECT& inner) = 0;
         // A mouse button went down at a point of the inner area.
         virtual void PictureBox_MouseDown(POINT point) = 0;
 
-    protected:
+      protected:
         ~Events() = default;
     };
 
@@ -28,7 +28,7 @@ public:
     // Has the box painted again at the next opportunity.
     void Repaint() const;
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
 

@@ -8,8 +8,12 @@ namespace {
 // A design pixel is 15 twips, as on a screen at 96 dots per inch.
 constexpr double TwipsPerDesignPixel = 15;
 
-int32_t Across(int32_t design, Scale scale) { return RoundHalfEven(design * scale.x); }
-int32_t Down(int32_t design, Scale scale) { return RoundHalfEven(design * scale.y); }
+int32_t Across(int32_t design, Scale scale) {
+    return RoundHalfEven(design * scale.x);
+}
+int32_t Down(int32_t design, Scale scale) {
+    return RoundHalfEven(design * scale.y);
+}
 
 }  // namespace
 
@@ -23,7 +27,9 @@ Bounds Scaled(const Bounds& design, Scale scale) {
                   Down(design.height, scale)};
 }
 
-Point Scaled(Point design, Scale scale) { return Point{Across(design.x, scale), Down(design.y, scale)}; }
+Point Scaled(Point design, Scale scale) {
+    return Point{Across(design.x, scale), Down(design.y, scale)};
+}
 
 Placement Arrange(int32_t clientWidth, int32_t clientHeight, int32_t listWidthNow, Scale scale) {
     Placement placement{};

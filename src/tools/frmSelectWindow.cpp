@@ -97,8 +97,9 @@ void frmSelectWindow::Form_Load() {
 
 void frmSelectWindow::CreateControls() {
     for (const ControlDesign& design : ControlDesigns) {
-        const Bounds bounds = design.inPanel ? Offset(Scaled(design.bounds, scale_), Scaled(picPanelCorner, scale_))
-                                             : Scaled(design.bounds, scale_);
+        const Bounds bounds = design.inPanel
+                                  ? Offset(Scaled(design.bounds, scale_), Scaled(picPanelCorner, scale_))
+                                  : Scaled(design.bounds, scale_);
         if (!design.className) {
             picDesktop.Create(Window(), bounds, design.id);
             continue;
@@ -159,10 +160,17 @@ void frmSelectWindow::MovePanel(Point corner) {
 
 bool frmSelectWindow::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return true;
-        case WM_SIZE: Form_Resize(LOWORD(lParam), HIWORD(lParam)); return true;
-        case WM_CLOSE: CloseDialog(); return true;
-        default: return false;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return true;
+        case WM_SIZE:
+            Form_Resize(LOWORD(lParam), HIWORD(lParam));
+            return true;
+        case WM_CLOSE:
+            CloseDialog();
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -189,7 +197,8 @@ void frmSelectWindow::OnCommand(int id, int code) {
         case SelectWindowLayout::cmdUpdate:
             if (code == BN_CLICKED) RefreshWindowList();
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

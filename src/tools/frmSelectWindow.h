@@ -17,7 +17,7 @@
 namespace dokkle {
 
 class frmSelectWindow final : private BaseDialog, private PictureBox::Events {
-public:
+  public:
     frmSelectWindow() : picDesktop(*this) {}
     ~frmSelectWindow() override;
 
@@ -31,7 +31,7 @@ public:
     void ShowModal();
     using BaseDialog::Window;
 
-private:
+  private:
     void OnInitDialog() override;
     bool HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PictureBox_Paint(HDC dc, const RECT& inner) override;

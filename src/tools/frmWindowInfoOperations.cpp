@@ -70,18 +70,21 @@ void frmWindowInfo::cmdTopmost_Click() {
 
 void frmWindowInfo::cmdNoTopMost_Click() {
     if (HWND target = ReportedTarget())
-        modWindowTips::SetWindowPosWithoutStalling(target, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        modWindowTips::SetWindowPosWithoutStalling(target, HWND_NOTOPMOST, 0, 0, 0, 0,
+                                                   SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void frmWindowInfo::cmdVisible_Click() {
     if (HWND target = ReportedTarget()) {
-        modWindowTips::SetWindowPosWithoutStalling(target, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+        modWindowTips::SetWindowPosWithoutStalling(target, nullptr, 0, 0, 0, 0,
+                                                   SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
     }
 }
 
 void frmWindowInfo::cmdNotVisible_Click() {
     if (HWND target = ReportedTarget()) {
-        modWindowTips::SetWindowPosWithoutStalling(target, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+        modWindowTips::SetWindowPosWithoutStalling(target, nullptr, 0, 0, 0, 0,
+                                                   SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
     }
 }
 
@@ -111,7 +114,8 @@ void frmWindowInfo::cmdResize_Click() {
     }
     // No SWP_NOZORDER: the target also goes into the topmost band.
     if (HWND target = ReportedTarget()) {
-        modWindowTips::SetWindowPosWithoutStalling(target, HWND_TOPMOST, bounds->left, bounds->top, bounds->width, bounds->height, 0);
+        modWindowTips::SetWindowPosWithoutStalling(target, HWND_TOPMOST, bounds->left, bounds->top,
+                                                   bounds->width, bounds->height, 0);
     }
 }
 

@@ -135,8 +135,8 @@ int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = L"DokkleEnduranceTarget";
     RegisterClassExW(&windowClass);
-    HWND target = CreateWindowExW(0, windowClass.lpszClassName, L"Endurance target", WS_OVERLAPPEDWINDOW, 150, 150,
-                                  600, 450, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND target = CreateWindowExW(0, windowClass.lpszClassName, L"Endurance target", WS_OVERLAPPEDWINDOW, 150,
+                                  150, 600, 450, nullptr, nullptr, windowClass.hInstance, nullptr);
     ShowWindow(target, SW_SHOW);
     PumpMessagesFor(300);
 
@@ -145,7 +145,8 @@ int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table) {
     DokkleProcess dokkle(folder);
     dokkle.WaitForPinCount(1);
     HWND pin = dokkle.Pins().front();
-    WaitUntil([&] { return Origin(pin).x == start.x - StandardTip.x && Origin(pin).y == start.y - StandardTip.y; });
+    WaitUntil(
+        [&] { return Origin(pin).x == start.x - StandardTip.x && Origin(pin).y == start.y - StandardTip.y; });
     LeftClickAt(start);
     PumpMessagesFor(300);
     // Two designs of the same shape, so the pin's knob stays where the cycles press.
@@ -161,8 +162,9 @@ int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table) {
     int failures = 0, designChanges = 0;
     for (int cycle = 0; cycle < cycles && dokkle.IsRunning(); ++cycle) {
         if (!PickUpAndDrop(pin, cycle % 2 ? -10 : 10)) {
-            if (++failures <= 5) std::printf("cycle %d did not complete: cursor %s, pin at (%ld, %ld)\n", cycle,
-                                             CursorShowing() ? "shown" : "hidden", Origin(pin).x, Origin(pin).y);
+            if (++failures <= 5)
+                std::printf("cycle %d did not complete: cursor %s, pin at (%ld, %ld)\n", cycle,
+                            CursorShowing() ? "shown" : "hidden", Origin(pin).x, Origin(pin).y);
         }
         if (cycle % 500 == 499 && ChooseDesign(dokkle, pin, designs[designChanges % 2])) ++designChanges;
     }
@@ -177,7 +179,8 @@ int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table) {
     std::snprintf(measure, sizeof(measure),
                   "Endurance: %d pick-up/drop cycles and %d design changes on one pin (%.1f minutes)", cycles,
                   designChanges, minutes);
-    std::snprintf(result, sizeof(result), "before: %s; after: %s; cycles that did not complete: %d; cursor %s",
+    std::snprintf(result, sizeof(result),
+                  "before: %s; after: %s; cycles that did not complete: %d; cursor %s",
                   Describe(before).c_str(), Describe(after).c_str(), failures,
                   cursor.flags & CURSOR_SHOWING ? "shown" : "hidden");
     std::fprintf(table, "| %s | %s |\n", measure, result);

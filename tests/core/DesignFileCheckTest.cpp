@@ -14,7 +14,9 @@ using testing::Put16;
 using testing::Put32;
 namespace BmpField = testing::BmpField;
 
-bool Usable(const std::vector<uint8_t>& bytes) { return IsUsableDesignFile(bytes.data(), bytes.size()); }
+bool Usable(const std::vector<uint8_t>& bytes) {
+    return IsUsableDesignFile(bytes.data(), bytes.size());
+}
 
 TEST(DesignFileCheck, AcceptsBottomUpUncompressed24And32BitDesignsWithEvenSides) {
     EXPECT_TRUE(Usable(MakeBmp(40, 60, 24)));
@@ -55,8 +57,8 @@ TEST(DesignFileCheck, RefusesAFileTruncatedAnywhere) {
 
 TEST(DesignFileCheck, RefusesFormatsTheCompositionCannotRead) {
     for (uint16_t bits : {1, 4, 8, 16}) EXPECT_FALSE(Usable(MakeBmp(40, 60, bits))) << bits << " bits";
-    EXPECT_FALSE(Usable(MakeBmp(41, 60, 24)));  // odd width
-    EXPECT_FALSE(Usable(MakeBmp(40, 61, 24)));  // odd height
+    EXPECT_FALSE(Usable(MakeBmp(41, 60, 24)));   // odd width
+    EXPECT_FALSE(Usable(MakeBmp(40, 61, 24)));   // odd height
     EXPECT_FALSE(Usable(MakeBmp(40, -60, 24)));  // top-down
     EXPECT_FALSE(Usable(MakeBmp(0, 60, 24)));
     EXPECT_FALSE(Usable(MakeBmp(40, 0, 24)));

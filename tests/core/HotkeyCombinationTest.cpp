@@ -36,10 +36,28 @@ TEST(HotkeyCombination, NoneSwitchesItOffInAnyCase) {
 }
 
 TEST(HotkeyCombination, TextsThatNameNoUsableCombinationAreNotRead) {
-    for (const wchar_t* text :
-         {L"", L"P", L"Shift+P", L"Ctrl+", L"+P", L"Ctrl++P", L"Ctrl+Ctrl+P", L"Ctrl+Control+P", L"Ctrl+Alt",
-          L"Ctrl+PP", L"Ctrl+F0", L"Ctrl+F25", L"Ctrl+F01", L"Ctrl+F1F", L"Ctrl+Banana", L"Strg+P", L"Ctrl+Alt+P+Q",
-          L"Ctrl+é", L"Ctrl+Ｐ", L"Ctrl Alt P", L"Ctrl-Alt-P", L"none+P"}) {
+    for (const wchar_t* text : {L"",
+                                L"P",
+                                L"Shift+P",
+                                L"Ctrl+",
+                                L"+P",
+                                L"Ctrl++P",
+                                L"Ctrl+Ctrl+P",
+                                L"Ctrl+Control+P",
+                                L"Ctrl+Alt",
+                                L"Ctrl+PP",
+                                L"Ctrl+F0",
+                                L"Ctrl+F25",
+                                L"Ctrl+F01",
+                                L"Ctrl+F1F",
+                                L"Ctrl+Banana",
+                                L"Strg+P",
+                                L"Ctrl+Alt+P+Q",
+                                L"Ctrl+é",
+                                L"Ctrl+Ｐ",
+                                L"Ctrl Alt P",
+                                L"Ctrl-Alt-P",
+                                L"none+P"}) {
         const HotkeySetting setting = ReadHotkeySetting(text);
         EXPECT_FALSE(setting.switchedOff) << text;
         EXPECT_FALSE(setting.combination) << text;

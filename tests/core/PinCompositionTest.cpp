@@ -17,7 +17,8 @@ struct Design {
     }
     // pictureRow counts from the top of the picture, as it is displayed.
     uint8_t* Pixel(int32_t x, int32_t pictureRow) {
-        return &bytes[static_cast<size_t>((height - 1 - pictureRow) * RowStride(width, bytesPerPixel) + x * bytesPerPixel)];
+        return &bytes[static_cast<size_t>((height - 1 - pictureRow) * RowStride(width, bytesPerPixel) +
+                                          x * bytesPerPixel)];
     }
     void Set(int32_t x, int32_t pictureRow, uint8_t blue, uint8_t green, uint8_t red) {
         uint8_t* pixel = Pixel(x, pictureRow);
@@ -34,8 +35,8 @@ std::vector<uint8_t> Bgra(uint8_t blue, uint8_t green, uint8_t red, uint8_t opac
     return {blue, green, red, opacity};
 }
 
-std::vector<uint8_t> OutputPixel(const std::vector<uint8_t>& output, int32_t cellWidth, int32_t cellHeight, int32_t x,
-                                 int32_t pictureRow) {
+std::vector<uint8_t> OutputPixel(const std::vector<uint8_t>& output, int32_t cellWidth, int32_t cellHeight,
+                                 int32_t x, int32_t pictureRow) {
     const size_t offset = static_cast<size_t>(((cellHeight - 1 - pictureRow) * cellWidth + x) * 4);
     return {output.begin() + static_cast<long>(offset), output.begin() + static_cast<long>(offset) + 4};
 }
@@ -114,7 +115,7 @@ TEST(PinComposition, RowPaddingIsSkipped) {
 TEST(PinComposition, CellsAreHalfTheDesign) {
     EXPECT_EQ(DesignCellSize(40, 60).width, 20);
     EXPECT_EQ(DesignCellSize(40, 60).height, 30);
-    EXPECT_EQ(DesignCellSize(5, 3).width, 2);  // 2.5 to the even 2
+    EXPECT_EQ(DesignCellSize(5, 3).width, 2);   // 2.5 to the even 2
     EXPECT_EQ(DesignCellSize(5, 3).height, 2);  // 1.5 to the even 2
     EXPECT_EQ(RowStride(40, 3), 120);
     EXPECT_EQ(RowStride(41, 3), 124);
@@ -128,8 +129,8 @@ TEST(PinComposition, DesignsItCannotReadSafelyGiveNothing) {
     EXPECT_TRUE(ComposePinPixels(bytes.data(), bytes.size(), 4, 4, 2, 0).empty());   // 16 bits
     EXPECT_TRUE(ComposePinPixels(bytes.data(), bytes.size(), 4, -4, 3, 0).empty());  // top-down
     EXPECT_TRUE(ComposePinPixels(bytes.data(), bytes.size(), 0, 0, 3, 0).empty());
-    EXPECT_TRUE(ComposePinPixels(bytes.data(), bytes.size(), 4, 4, 3, 2).empty());   // no such row
-    EXPECT_TRUE(ComposePinPixels(bytes.data(), 47, 4, 4, 3, 0).empty());             // short of 4 x 12
+    EXPECT_TRUE(ComposePinPixels(bytes.data(), bytes.size(), 4, 4, 3, 2).empty());  // no such row
+    EXPECT_TRUE(ComposePinPixels(bytes.data(), 47, 4, 4, 3, 0).empty());            // short of 4 x 12
     EXPECT_TRUE(ComposePinPixels(nullptr, 0, 4, 4, 3, 0).empty());
     EXPECT_EQ(ComposePinPixels(bytes.data(), 48, 4, 4, 3, 0).size(), 16u);
     EXPECT_FALSE(IsComposableDesign(8192, 8192, 32));

@@ -69,10 +69,12 @@ TEST_F(CarryAndPrick, WithShiftHeldTheClickPricksTheChildButtonWithoutMakingAnyt
     MapWindowPoints(nullptr, target.Window(), reinterpret_cast<POINT*>(&button), 2);
     SetWindowPos(target.Button(), nullptr, button.left + 30, button.top + 20, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(WaitUntil([&] {
-        const POINT now = PinOrigin(pin);
-        return now.x == before.x + 30 && now.y == before.y + 20;
-    }, 1000));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const POINT now = PinOrigin(pin);
+            return now.x == before.x + 30 && now.y == before.y + 20;
+        },
+        1000));
 }
 
 TEST_F(CarryAndPrick, WithoutAModifierAClickOverAButtonPricksItsFramedWindow) {
@@ -204,7 +206,7 @@ TEST_F(CarryAndPrick, ATargetThatVanishesWhileTheUserCarriesThePinChangesNothing
     MoveMouseTo(knob);
     LeftPress();
     MoveMouseTo(POINT{knob.x + 3, knob.y});
-    first.Kill();  // the old target goes while the pin is carried
+    first.Kill();          // the old target goes while the pin is carried
     PumpMessagesFor(300);  // a few ticks, at which the carried pin must not close
     EXPECT_TRUE(dokkle->IsRunning());
     MoveMouseTo(second.FreePoint());

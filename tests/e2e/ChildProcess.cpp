@@ -38,7 +38,8 @@ std::wstring BuildFolder() {
     return executable.substr(0, executable.find_last_of(L'\\') + 1);
 }
 
-ChildProcess::ChildProcess(const std::wstring& executable, const std::wstring& arguments, const std::wstring& folder) {
+ChildProcess::ChildProcess(const std::wstring& executable, const std::wstring& arguments,
+                           const std::wstring& folder) {
     std::wstring commandLine = L"\"" + executable + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

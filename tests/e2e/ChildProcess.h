@@ -12,7 +12,7 @@ namespace dokkle::e2e {
 std::wstring BuildFolder();
 
 class ChildProcess {
-public:
+  public:
     ChildProcess(const std::wstring& executable, const std::wstring& arguments, const std::wstring& folder);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -30,7 +30,7 @@ public:
     // Its visible top-level windows of one class.
     std::vector<HWND> VisibleWindowsOfClass(const std::wstring& className) const;
 
-private:
+  private:
     PROCESS_INFORMATION information_{};
 };
 

@@ -85,15 +85,22 @@ void RightClickAt(POINT point) {
     Send({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
 }
 
-void LeftPress() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN)}); }
-void LeftRelease() { Send({MouseInput(MOUSEEVENTF_LEFTUP)}); }
+void LeftPress() {
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+}
+void LeftRelease() {
+    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+}
 
-void PressKey(WORD virtualKey) { Send({KeyInput(virtualKey, false), KeyInput(virtualKey, true)}); }
+void PressKey(WORD virtualKey) {
+    Send({KeyInput(virtualKey, false), KeyInput(virtualKey, true)});
+}
 
 void PressKeys(const std::vector<WORD>& virtualKeys) {
     std::vector<INPUT> inputs;
     for (WORD key : virtualKeys) inputs.push_back(KeyInput(key, false));
-    for (auto key = virtualKeys.rbegin(); key != virtualKeys.rend(); ++key) inputs.push_back(KeyInput(*key, true));
+    for (auto key = virtualKeys.rbegin(); key != virtualKeys.rend(); ++key)
+        inputs.push_back(KeyInput(*key, true));
     Send(inputs);
 }
 
@@ -135,13 +142,16 @@ RECT RectOf(HWND window) {
     return rect;
 }
 
-bool IsTopmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool IsTopmost(HWND window) {
+    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 std::vector<std::wstring> TextsOf(HWND window) {
     std::vector<std::wstring> texts;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t text[512] = {};
-        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 2000, nullptr);
+        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 2000,
+                            nullptr);
         texts.push_back(text);
     }
     return texts;

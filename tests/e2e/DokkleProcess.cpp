@@ -45,8 +45,9 @@ std::wstring DokkleProcess::NewSandbox(bool withDesigns, const std::wstring& exe
     static std::atomic<int> counter{0};
     wchar_t temporary[MAX_PATH];
     GetTempPathW(MAX_PATH, temporary);
-    const std::wstring folder = std::wstring(temporary) + L"dokkle-e2e-" + std::to_wstring(GetCurrentProcessId()) +
-                                L"-" + std::to_wstring(++counter) + L"\\";
+    const std::wstring folder = std::wstring(temporary) + L"dokkle-e2e-" +
+                                std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) +
+                                L"\\";
     // Process ids come round again from run to run: what an earlier run left here must not count.
     RemoveFolder(folder);
     CreateDirectoryW(folder.c_str(), nullptr);
@@ -58,7 +59,9 @@ std::wstring DokkleProcess::NewSandbox(bool withDesigns, const std::wstring& exe
 DokkleProcess::DokkleProcess(const std::wstring& folder, const std::wstring& executableName)
     : ChildProcess(folder + executableName, L"", folder) {}
 
-std::vector<HWND> DokkleProcess::Pins() const { return VisibleWindowsOfClass(L"DokklePin"); }
+std::vector<HWND> DokkleProcess::Pins() const {
+    return VisibleWindowsOfClass(L"DokklePin");
+}
 
 bool DokkleProcess::WaitForPinCount(size_t count, int timeoutMilliseconds) const {
     return WaitUntil([&] { return Pins().size() == count; }, timeoutMilliseconds);

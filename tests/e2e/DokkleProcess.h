@@ -15,9 +15,10 @@ namespace dokkle::e2e {
 void RemoveFolder(const std::wstring& folder);
 
 class DokkleProcess : public ChildProcess {
-public:
+  public:
     // A fresh folder holding a copy of Dokkle.exe and, unless told otherwise, the design folder.
-    static std::wstring NewSandbox(bool withDesigns = true, const std::wstring& executableName = L"Dokkle.exe");
+    static std::wstring NewSandbox(bool withDesigns = true,
+                                   const std::wstring& executableName = L"Dokkle.exe");
 
     explicit DokkleProcess(const std::wstring& folder, const std::wstring& executableName = L"Dokkle.exe");
 

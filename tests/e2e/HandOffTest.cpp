@@ -15,7 +15,7 @@ namespace {
 constexpr const wchar_t* MainTitle = L"Dokkle v1.2";
 
 class HandOff : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         for (const std::wstring& folder : folders) RemoveFolder(folder);
     }
@@ -57,19 +57,24 @@ TEST_F(HandOff, LaunchesAtTheSameInstantAreNeverLost) {
     const std::wstring folder = NewFolder();
     for (int round = 0; round < 4; ++round) {
         std::vector<std::unique_ptr<DokkleProcess>> launches;
-        for (int launch = 0; launch < 3; ++launch) launches.push_back(std::make_unique<DokkleProcess>(folder));
+        for (int launch = 0; launch < 3; ++launch)
+            launches.push_back(std::make_unique<DokkleProcess>(folder));
 
         DokkleProcess* running = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            size_t stillRunning = 0;
-            for (const auto& process : launches) {
-                if (!process->IsRunning()) continue;
-                ++stillRunning;
-                running = process.get();
-            }
-            return stillRunning == 1;
-        }, 10000)) << "round " << round;
-        EXPECT_TRUE(running->WaitForPinCount(3)) << "round " << round << ": " << running->Pins().size() << " pins";
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                size_t stillRunning = 0;
+                for (const auto& process : launches) {
+                    if (!process->IsRunning()) continue;
+                    ++stillRunning;
+                    running = process.get();
+                }
+                return stillRunning == 1;
+            },
+            10000))
+            << "round " << round;
+        EXPECT_TRUE(running->WaitForPinCount(3))
+            << "round " << round << ": " << running->Pins().size() << " pins";
         EXPECT_NE(running->PinTitled(MainTitle), nullptr);
         for (const auto& process : launches) {
             if (process.get() == running) continue;

@@ -6,7 +6,7 @@ namespace dokkle::e2e {
 namespace {
 
 class HighDpi : public PinTest {
-protected:
+  protected:
     void SetUp() override {
         PinTest::SetUp();
         TargetOptions options;
@@ -35,8 +35,9 @@ TEST_F(HighDpi, APinStaysExactlyWhereItWasDroppedAnywhereOnTheScreen) {
         ASSERT_TRUE(WaitUntil([&] { return CursorShowing(); }, 1000));
         // A few follow ticks, none of which may move it.
         PumpMessagesFor(350);
-        EXPECT_TRUE(PinHangsAt(pin, point)) << "dropped at (" << point.x << ", " << point.y << "), its corner at ("
-                                            << PinOrigin(pin).x << ", " << PinOrigin(pin).y << ")";
+        EXPECT_TRUE(PinHangsAt(pin, point))
+            << "dropped at (" << point.x << ", " << point.y << "), its corner at (" << PinOrigin(pin).x
+            << ", " << PinOrigin(pin).y << ")";
         dokkle.reset();
     }
 }
@@ -48,7 +49,11 @@ TEST_F(HighDpi, APinKeepsItsPlaceOnATargetThatMoves) {
     const RECT bounds = RectOf(target->Window());
     SetWindowPos(target->Window(), nullptr, bounds.left + 37, bounds.top - 13, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{point.x + 37, point.y - 13}); }, 1000))
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return PinHangsAt(pin, POINT{point.x + 37, point.y - 13});
+        },
+        1000))
         << "its corner at (" << PinOrigin(pin).x << ", " << PinOrigin(pin).y << ")";
 }
 

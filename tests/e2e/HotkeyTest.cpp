@@ -12,7 +12,7 @@ const std::vector<WORD> CtrlAltP{VK_CONTROL, VK_MENU, 'P'};
 const std::vector<WORD> CtrlShiftF12{VK_CONTROL, VK_SHIFT, VK_F12};
 
 class Hotkey : public PinTest {
-protected:
+  protected:
     void SetUp() override {
         PinTest::SetUp();
         TargetOptions first, second, third;
@@ -28,7 +28,8 @@ protected:
     }
 
     void UseSetting(const std::wstring& combination) {
-        WritePrivateProfileStringW(L"Hotkey", L"PinActiveWindow", combination.c_str(), (folder + L"Dokkle.ini").c_str());
+        WritePrivateProfileStringW(L"Hotkey", L"PinActiveWindow", combination.c_str(),
+                                   (folder + L"Dokkle.ini").c_str());
     }
 
     // Starts Dokkle with its main pin stuck into the first target.
@@ -53,11 +54,13 @@ protected:
     std::wstring VersionBoxText(HWND pin) {
         if (!ChooseFromMenu(pin, {'V'})) return L"(no menu)";
         HWND box = nullptr;
-        WaitUntil([&] {
-            const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
-            box = boxes.empty() ? nullptr : boxes.front();
-            return box != nullptr;
-        }, 2000);
+        WaitUntil(
+            [&] {
+                const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
+                box = boxes.empty() ? nullptr : boxes.front();
+                return box != nullptr;
+            },
+            2000);
         std::wstring text;
         for (const std::wstring& line : box ? TextsOf(box) : std::vector<std::wstring>{}) {
             if (line.find(L"バージョン") != std::wstring::npos) text = line;
@@ -78,7 +81,8 @@ TEST_F(Hotkey, PinsTheActiveWindowOfAnotherProgramAndPullsThePinOutAgain) {
 
     PressKeys(CtrlAltP);
     ASSERT_TRUE(dokkle->WaitForPinCount(2));
-    EXPECT_TRUE(WaitUntil([&] { return PinAtTopCentreOf(second) != nullptr && IsTopmost(second.Window()); }, 2000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return PinAtTopCentreOf(second) != nullptr && IsTopmost(second.Window()); }, 2000));
     const POINT now = CursorPosition();
     EXPECT_TRUE(now.x == cursor.x && now.y == cursor.y);
     EXPECT_TRUE(CursorShowing());
@@ -114,11 +118,13 @@ TEST_F(Hotkey, NothingHappensWithADokkleDialogOrTheDesktopInFront) {
     HWND mainPin = StartWithMainPin();
     ASSERT_TRUE(ChooseFromMenu(mainPin, {'V'}));
     HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
-        box = boxes.empty() ? nullptr : boxes.front();
-        return box != nullptr && GetForegroundWindow() == box;
-    }, 2000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
+            box = boxes.empty() ? nullptr : boxes.front();
+            return box != nullptr && GetForegroundWindow() == box;
+        },
+        2000));
     PressKeys(CtrlAltP);
     PumpMessagesFor(500);  // time for a pin that must not come
     EXPECT_EQ(dokkle->Pins().size(), 1u);
@@ -127,10 +133,12 @@ TEST_F(Hotkey, NothingHappensWithADokkleDialogOrTheDesktopInFront) {
 
     SetForegroundWindow(GetDesktopWindow());
     HWND front = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        front = GetForegroundWindow();
-        return front == nullptr || front == GetDesktopWindow() || ClassOf(front) == L"#32769";
-    }, 2000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            front = GetForegroundWindow();
+            return front == nullptr || front == GetDesktopWindow() || ClassOf(front) == L"#32769";
+        },
+        2000));
     PressKeys(CtrlAltP);
     PumpMessagesFor(500);
     EXPECT_EQ(dokkle->Pins().size(), 1u);
@@ -151,7 +159,8 @@ TEST_F(Hotkey, ASettingThatCannotBeReadLeavesDokkleWorkingAndTheVersionBoxSaysWh
     UseSetting(L"Ctrl+Banana");
     HWND mainPin = StartWithMainPin();
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(targets[0]->Window()); }, 1000));
-    EXPECT_NE(VersionBoxText(mainPin).find(L"ホットキーの設定「Ctrl+Banana」は読めないため、ホットキーは使えません。"),
+    EXPECT_NE(VersionBoxText(mainPin).find(
+                  L"ホットキーの設定「Ctrl+Banana」は読めないため、ホットキーは使えません。"),
               std::wstring::npos);
 }
 
@@ -160,7 +169,8 @@ TEST_F(Hotkey, ACombinationHeldByAnotherProgramLeavesDokkleWorkingAndTheVersionB
     ASSERT_TRUE(RegisterHotKey(holder.Handle(), 1, MOD_CONTROL | MOD_ALT, 'P'));
     HWND mainPin = StartWithMainPin();
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(targets[0]->Window()); }, 1000));
-    EXPECT_NE(VersionBoxText(mainPin).find(L"ホットキー「Ctrl+Alt+P」は他のプログラムが使っているため、ホットキーは使えません。"),
+    EXPECT_NE(VersionBoxText(mainPin).find(
+                  L"ホットキー「Ctrl+Alt+P」は他のプログラムが使っているため、ホットキーは使えません。"),
               std::wstring::npos);
 
     ASSERT_TRUE(Activate(*targets[1]));

@@ -8,7 +8,7 @@ namespace {
 
 // Stops a target's thread from handling anything, as a hung program's, until the object goes.
 class SuspendedThread {
-public:
+  public:
     explicit SuspendedThread(HWND window)
         : thread_(OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(window, nullptr))) {
         suspended_ = thread_ && SuspendThread(thread_) != static_cast<DWORD>(-1);
@@ -24,13 +24,13 @@ public:
         if (thread_) CloseHandle(std::exchange(thread_, nullptr));
     }
 
-private:
+  private:
     HANDLE thread_;
     bool suspended_ = false;
 };
 
 class HungTarget : public PinTest {
-protected:
+  protected:
     void SetUp() override {
         PinTest::SetUp();
         TargetOptions liveOptions, hungOptions;
@@ -61,8 +61,8 @@ TEST_F(HungTarget, ItsPinClosesAtOnceWhileTheOtherPinsFollowAndLaunchesHandOff) 
     ASSERT_NE(onHung, nullptr);
     LeftClickAt(hung->FreePoint());
     // Made topmost and then active: the pin has done with its call to the target before it stops.
-    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(hung->Window()) && GetForegroundWindow() == hung->Window(); },
-                          2000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return IsTopmost(hung->Window()) && GetForegroundWindow() == hung->Window(); }, 2000));
 
     SuspendedThread stopped(hung->Window());
     ASSERT_TRUE(stopped);

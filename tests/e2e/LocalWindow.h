@@ -16,7 +16,7 @@ struct LocalWindowOptions {
 };
 
 class LocalWindow {
-public:
+  public:
     explicit LocalWindow(const LocalWindowOptions& options);
     ~LocalWindow();
     LocalWindow(const LocalWindow&) = delete;
@@ -28,7 +28,7 @@ public:
     // Destroys the window before the object goes.
     void Destroy();
 
-private:
+  private:
     HWND window_ = nullptr;
 };
 

@@ -38,7 +38,7 @@ void WriteText(const std::wstring& path, const std::string& text) {
 }
 
 class PinDesign : public PinTest {
-protected:
+  protected:
     // The menu lists the folder in the order the file system gives its names.
     size_t MenuPosition(const std::wstring& design) const {
         std::vector<std::wstring> names;
@@ -46,7 +46,8 @@ protected:
         HANDLE search = FindFirstFileW((folder + L"design\\*.bmp").c_str(), &found);
         if (search != INVALID_HANDLE_VALUE) {
             do {
-                if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
+                if (!(found.dwFileAttributes &
+                      (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
                     names.push_back(found.cFileName);
                 }
             } while (FindNextFileW(search, &found));
@@ -116,7 +117,8 @@ TEST_F(PinDesign, AChoiceRedrawsThatPinAloneAndIsRememberedForNewPins) {
 TEST_F(PinDesign, ANameBeyondTheAnsiCodePageListsAppliesAndIsRemembered) {
     const std::wstring name = L"ピン \u0142\u20AC.bmp";
     CopyFileW((folder + L"design\\Sky Blue.bmp").c_str(), (folder + L"design\\" + name).c_str(), FALSE);
-    CopyFileW((folder + L"design\\Sky Blue.bmp.cfg").c_str(), (folder + L"design\\" + name + L".cfg").c_str(), FALSE);
+    CopyFileW((folder + L"design\\Sky Blue.bmp.cfg").c_str(), (folder + L"design\\" + name + L".cfg").c_str(),
+              FALSE);
     TargetProcess target;
     HWND pin = PrickAt(target.FreePoint());
     ASSERT_TRUE(ChooseDesign(pin, name));
@@ -140,10 +142,12 @@ TEST_F(PinDesign, ADesignDeletedAfterTheMenuOpenedCanStillBeChosenAndShowsTheBui
     ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
 
     // The built-in design's cell is 20 x 30.
-    EXPECT_TRUE(WaitUntil([&] {
-        const RECT bounds = RectOf(pin);
-        return bounds.right - bounds.left == 20 && bounds.bottom - bounds.top == 30;
-    }, 1000));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const RECT bounds = RectOf(pin);
+            return bounds.right - bounds.left == 20 && bounds.bottom - bounds.top == 30;
+        },
+        1000));
     EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
 }
 
@@ -184,11 +188,13 @@ TEST_F(PinDesign, ANameWithALeadingSpaceIsRememberedExactlyAndNewPinsShowThatDes
     ASSERT_NE(chosen.right - chosen.left, 20) << "the built-in look is 20 x 30";
     HWND second = NewPinAt(POINT{700, 650});
     ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(WaitUntil([&] {
-        const RECT bounds = RectOf(second);
-        return bounds.right - bounds.left == chosen.right - chosen.left &&
-               bounds.bottom - bounds.top == chosen.bottom - chosen.top;
-    }, 2000));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const RECT bounds = RectOf(second);
+            return bounds.right - bounds.left == chosen.right - chosen.left &&
+                   bounds.bottom - bounds.top == chosen.bottom - chosen.top;
+        },
+        2000));
 }
 
 TEST_F(PinDesign, ADesignWhoseConfigurationPathIsBeyondMaxPathIsNotOffered) {

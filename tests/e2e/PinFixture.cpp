@@ -10,7 +10,9 @@ std::string FileText(const std::wstring& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-void PinTest::SetUp() { MoveMouseTo(POINT{900, 700}); }
+void PinTest::SetUp() {
+    MoveMouseTo(POINT{900, 700});
+}
 
 void PinTest::TearDown() {
     dokkle.reset();
@@ -33,9 +35,10 @@ HWND PinTest::LaunchWithMouseAt(POINT point, POINT tip) {
         const POINT origin = pin ? PinOrigin(pin) : POINT{-1, -1};
         const POINT cursor = CursorPosition();
         const RECT bounds = pin ? RectOf(pin) : RECT{};
-        ADD_FAILURE() << "the new pin does not hang at (" << point.x << ", " << point.y << "): its corner is at ("
-                      << origin.x << ", " << origin.y << "), its size " << bounds.right - bounds.left << " x "
-                      << bounds.bottom - bounds.top << ", the cursor at (" << cursor.x << ", " << cursor.y << ")";
+        ADD_FAILURE() << "the new pin does not hang at (" << point.x << ", " << point.y
+                      << "): its corner is at (" << origin.x << ", " << origin.y << "), its size "
+                      << bounds.right - bounds.left << " x " << bounds.bottom - bounds.top
+                      << ", the cursor at (" << cursor.x << ", " << cursor.y << ")";
     }
     return pin;
 }

@@ -24,7 +24,7 @@ constexpr POINT StandardPrickedKnob{12, 22};
 std::string FileText(const std::wstring& path);
 
 class PinTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -6,7 +6,7 @@ namespace dokkle::e2e {
 namespace {
 
 class PinLifetime : public PinTest {
-protected:
+  protected:
     // The target closes every pin the moment a pin takes its topmost state away, while that pin still
     // waits in the call that does it.
     static TargetOptions ClosingTarget() {

@@ -56,10 +56,12 @@ TEST_F(PinMenu, FixSizePutsAResizedTargetBackAndBothFixesRestoreTheWholeRectangl
     ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));
     SetWindowPos(target.Window(), nullptr, 20, 30, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT seen{};
-    ASSERT_TRUE(WaitUntil([&] {
-        seen = RectOf(target.Window());
-        return seen.left != 20 || seen.right != 320;
-    }, 1000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            seen = RectOf(target.Window());
+            return seen.left != 20 || seen.right != 320;
+        },
+        1000));
     // The first change seen is already the whole remembered rectangle: one call put it back.
     EXPECT_TRUE(EqualRect(&seen, &remembered));
 }
@@ -127,22 +129,24 @@ TEST_F(PinMenu, AModifierHeldWhenTheMenuOpenedSwitchesTheChildOptionBackOnWhenIt
     EXPECT_FALSE(IsTopmost(target.Window()));  // still stuck into the button, not its framed window
 }
 
-
 TEST_F(PinMenu, TheVersionBoxShowsTheVersionAndLegalNoticeWithTheTargetNotTopmostMeanwhile) {
     TargetProcess target;
     HWND pin = PrickAt(target.FreePoint());
     ASSERT_TRUE(OpenMenuOf(pin));
     PressKey('V');
     HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
-        box = boxes.empty() ? nullptr : boxes.front();
-        return box != nullptr;
-    }, 2000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
+            box = boxes.empty() ? nullptr : boxes.front();
+            return box != nullptr;
+        },
+        2000));
     EXPECT_EQ(TitleOf(box), L"Dokkle");
     EXPECT_FALSE(IsTopmost(target.Window()));
     const auto texts = TextsOf(box);
-    const std::wstring expected = L"Dokkle - バージョン 1.2\r\nCopyright (C) 2026 The Dokkle developers. Free to use, copy and change.";
+    const std::wstring expected =
+        L"Dokkle - バージョン 1.2\r\nCopyright (C) 2026 The Dokkle developers. Free to use, copy and change.";
     EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end());
 
     PressKey(VK_RETURN);

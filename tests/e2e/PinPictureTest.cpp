@@ -54,14 +54,15 @@ Design BuiltInDesign() {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(design.height), design.pixels.data(), &info, DIB_RGB_COLORS);
+    GetDIBits(screen, bitmap, 0, static_cast<UINT>(design.height), design.pixels.data(), &info,
+              DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     DeleteObject(bitmap);
     return design;
 }
 
 class PinPicture : public PinTest {
-protected:
+  protected:
     struct Comparison {
         int wrong = 0, partlyOpaque = 0;
         std::vector<std::string> firstWrong;  // the first few, described
@@ -109,11 +110,13 @@ protected:
 
         std::optional<Screenshot> shot;
         Comparison comparison;
-        WaitUntil([&] {
-            shot.emplace(bounds);
-            comparison = CompareBlendedOver(*shot, bounds, composed, cell, under);
-            return comparison.wrong == 0;
-        }, 2000);
+        WaitUntil(
+            [&] {
+                shot.emplace(bounds);
+                comparison = CompareBlendedOver(*shot, bounds, composed, cell, under);
+                return comparison.wrong == 0;
+            },
+            2000);
         for (const std::string& wrong : comparison.firstWrong) ADD_FAILURE() << wrong;
         EXPECT_EQ(comparison.wrong, 0);
         EXPECT_GT(comparison.partlyOpaque, 10);  // the soft edges and the shadow are really blended

@@ -14,7 +14,7 @@ namespace dokkle::e2e {
 constexpr const wchar_t* SelectDialogCaption = L"ウィンドウの選択";
 
 class SelectDialogView {
-public:
+  public:
     // The process's visible dialog, once it has appeared; null if it does not within the time.
     static HWND WaitForDialog(DWORD processId, int timeoutMilliseconds = 5000);
 
@@ -38,7 +38,7 @@ public:
     POINT ScreenPointOfMapPixel(Point pixel) const;
     static Rect MapRectOf(const RECT& screen);
 
-private:
+  private:
     HWND dialog_;
 };
 

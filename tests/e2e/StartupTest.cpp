@@ -30,10 +30,12 @@ bool SendCreateNewPin(HWND window) {
     return SendCopyData(window, text, 24);
 }
 
-void ClosePin(HWND pin) { SendMessageTimeoutW(pin, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, nullptr); }
+void ClosePin(HWND pin) {
+    SendMessageTimeoutW(pin, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, nullptr);
+}
 
 class Startup : public ::testing::Test {
-protected:
+  protected:
     // Every process a case starts is gone by the time it tears down.
     void TearDown() override { RemoveFolder(folder); }
 
@@ -66,10 +68,12 @@ TEST_F(Startup, ASecondLaunchHandsOffAndEndsWithoutAWindowOfItsOwn) {
     DokkleProcess second(folder);
     bool secondShowedAWindow = false;
     const ULONGLONG started = GetTickCount64();
-    ASSERT_TRUE(WaitUntil([&] {
-        secondShowedAWindow |= !second.VisibleWindows().empty();
-        return !second.IsRunning();
-    }, 5000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            secondShowedAWindow |= !second.VisibleWindows().empty();
+            return !second.IsRunning();
+        },
+        5000));
     EXPECT_LT(GetTickCount64() - started, 2000u);
     EXPECT_FALSE(secondShowedAWindow);
     EXPECT_EQ(second.ExitCode(), 0u);
@@ -103,7 +107,8 @@ TEST_F(Startup, ASixthPinHasNoListenerButLaunchesStillReachTheMainPin) {
         SendCreateNewPin(mainPin);
         ASSERT_TRUE(dokkle.WaitForPinCount(count));
         for (HWND pin : dokkle.Pins()) {
-            if (std::find(pinsInOrder.begin(), pinsInOrder.end(), pin) == pinsInOrder.end()) pinsInOrder.push_back(pin);
+            if (std::find(pinsInOrder.begin(), pinsInOrder.end(), pin) == pinsInOrder.end())
+                pinsInOrder.push_back(pin);
         }
     }
     ASSERT_EQ(pinsInOrder.size(), 6u);

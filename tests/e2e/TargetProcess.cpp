@@ -87,7 +87,9 @@ TargetProcess::~TargetProcess() {
     if (!recordFile_.empty()) DeleteFileW(recordFile_.c_str());
 }
 
-HWND TargetProcess::Button() const { return FindWindowExW(window_, nullptr, L"BUTTON", nullptr); }
+HWND TargetProcess::Button() const {
+    return FindWindowExW(window_, nullptr, L"BUTTON", nullptr);
+}
 
 HWND TargetProcess::OwnedPopup() const {
     const auto windows = VisibleWindowsOfClass(L"DokkleTestOwned");
@@ -109,8 +111,9 @@ POINT TargetProcess::ButtonCentre() const {
 
 std::vector<RecordedMessage> TargetProcess::RecordedMessages() const {
     std::vector<RecordedMessage> messages;
-    HANDLE file = CreateFileW(recordFile_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(recordFile_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return messages;
     std::string text;
     char buffer[4096];

@@ -18,11 +18,11 @@ struct TargetOptions {
     bool withOwnedPopup = false;
     bool recordMessages = false;
     bool refuseClose = false;
-    bool vanishWhenTopmost = false;  // destroys its window as a pin makes it topmost
+    bool vanishWhenTopmost = false;      // destroys its window as a pin makes it topmost
     bool closePinsWhenUnpinned = false;  // closes the pins over it while one takes its topmost state away
-    DWORD priorityClass = 0;   // set from outside once the target runs; 0 leaves it normal
-    std::wstring loadLibrary;  // a library the target loads, for a known module
-    std::wstring executable;   // another build of TestTarget.exe; empty for this build's own
+    DWORD priorityClass = 0;             // set from outside once the target runs; 0 leaves it normal
+    std::wstring loadLibrary;            // a library the target loads, for a known module
+    std::wstring executable;             // another build of TestTarget.exe; empty for this build's own
 };
 
 // One message a recording target received.

@@ -20,7 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto height = static_cast<int32_t>(Read32(data + 22));
     const int32_t bytesPerPixel = (data[28] | data[29] << 8) / 8;
     for (int32_t row = 0; row < 2; ++row) {
-        if (dokkle::ComposePinPixels(data + pixelOffset, size - pixelOffset, width, height, bytesPerPixel, row).empty()) {
+        if (dokkle::ComposePinPixels(data + pixelOffset, size - pixelOffset, width, height, bytesPerPixel,
+                                     row)
+                .empty()) {
             __builtin_trap();  // a file the check accepts must compose
         }
     }

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto pixels = dokkle::ComposePinPixels(data + 5, size - 5, width, height, bytesPerPixel, stateRow);
     if (!pixels.empty()) {
         const dokkle::CellSize cell = dokkle::DesignCellSize(width, height);
-        if (pixels.size() != static_cast<size_t>(cell.width) * static_cast<size_t>(cell.height) * 4) __builtin_trap();
+        if (pixels.size() != static_cast<size_t>(cell.width) * static_cast<size_t>(cell.height) * 4)
+            __builtin_trap();
     }
     dokkle::IsUsableDesignFile(data, size);
     return 0;

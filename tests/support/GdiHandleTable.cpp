@@ -25,7 +25,8 @@ uintptr_t TableFromPeb(HANDLE process) {
     if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0) return 0;
     const size_t tableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
     uintptr_t table = 0;
-    ReadProcessMemory(process, static_cast<const BYTE*>(static_cast<void*>(basic.PebBaseAddress)) + tableOffset,
+    ReadProcessMemory(process,
+                      static_cast<const BYTE*>(static_cast<void*>(basic.PebBaseAddress)) + tableOffset,
                       &table, sizeof(table), nullptr);
     return table;
 }
@@ -33,7 +34,8 @@ uintptr_t TableFromPeb(HANDLE process) {
 bool ReadTable(HANDLE process, uintptr_t address, std::vector<uint8_t>& table) {
     table.resize(TableSize);
     SIZE_T read = 0;
-    return ReadProcessMemory(process, reinterpret_cast<const void*>(address), table.data(), TableSize, &read) &&
+    return ReadProcessMemory(process, reinterpret_cast<const void*>(address), table.data(), TableSize,
+                             &read) &&
            read == TableSize;
 }
 
@@ -42,8 +44,10 @@ bool AgreesWithStockObjects(const std::vector<uint8_t>& table) {
     for (int stock : {WHITE_BRUSH, BLACK_PEN, SYSTEM_FONT, DEFAULT_PALETTE}) {
         const auto handle = reinterpret_cast<uintptr_t>(GetStockObject(stock));
         const size_t entry = (handle & 0xFFFF) * EntrySize;
-        const auto unique = static_cast<uint16_t>(table[entry + UniqueOffset] | table[entry + UniqueOffset + 1] << 8);
-        if (table[entry + TypeOffset] == 0 || unique != static_cast<uint16_t>((handle >> 16) & 0xFFFF)) return false;
+        const auto unique =
+            static_cast<uint16_t>(table[entry + UniqueOffset] | table[entry + UniqueOffset + 1] << 8);
+        if (table[entry + TypeOffset] == 0 || unique != static_cast<uint16_t>((handle >> 16) & 0xFFFF))
+            return false;
     }
     return true;
 }

@@ -12,7 +12,7 @@
 namespace dokkle::testing {
 
 class TemporaryFileTest : public ::testing::Test {
-protected:
+  protected:
     explicit TemporaryFileTest(const wchar_t* name) {
         wchar_t folder[MAX_PATH];
         GetTempPathW(MAX_PATH, folder);

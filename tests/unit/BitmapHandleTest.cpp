@@ -38,7 +38,8 @@ TEST(BitmapHandle, A41PixelWide24BitBitmapHasRowsOf124Bytes) {
     ASSERT_EQ(bytes.size(), 372u);
     const auto pattern = Pattern(124 * 3);
     for (size_t row = 0; row < 3; ++row) {
-        EXPECT_TRUE(std::equal(bytes.begin() + static_cast<long>(row * 124), bytes.begin() + static_cast<long>(row * 124 + 123),
+        EXPECT_TRUE(std::equal(bytes.begin() + static_cast<long>(row * 124),
+                               bytes.begin() + static_cast<long>(row * 124 + 123),
                                pattern.begin() + static_cast<long>(row * 124)));
     }
 }
@@ -118,7 +119,8 @@ TEST(BitmapHandle, PaletteBitmapsAreReadWithoutWritingPastAnything) {
         bitmap.CreateFromByteArray(Pattern(64), bits, 16, 16);
         std::vector<uint8_t> bytes;
         bitmap.GetBytes(bytes, nullptr);
-        EXPECT_TRUE(bytes.empty() || bytes.size() == static_cast<size_t>(((16 * bits / 8 + 3) & ~3) * 16)) << bits;
+        EXPECT_TRUE(bytes.empty() || bytes.size() == static_cast<size_t>(((16 * bits / 8 + 3) & ~3) * 16))
+            << bits;
     }
 }
 

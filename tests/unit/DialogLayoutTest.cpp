@@ -51,7 +51,8 @@ void ExpectNothingClipped(HWND dialog) {
         RECT needed{0, 0, client.right - inset, 0};
         const UINT format = DT_CALCRECT | (label ? DT_WORDBREAK : 0);
         DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed, format);
-        const std::string name = std::string(kind.begin(), kind.end()) + " " + std::to_string(GetDlgCtrlID(control));
+        const std::string name =
+            std::string(kind.begin(), kind.end()) + " " + std::to_string(GetDlgCtrlID(control));
         EXPECT_LE(needed.right, client.right - inset) << name << " is " << client.right << " wide";
         EXPECT_LE(needed.bottom, client.bottom - (button ? 4 : 0))
             << name << " is " << client.right << " x " << client.bottom << ", its text needs " << needed.right

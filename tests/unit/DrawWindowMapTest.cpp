@@ -22,7 +22,7 @@ WindowEntry Entry(uintptr_t handle, int32_t left, int32_t top, int32_t right, in
 }
 
 class MapPicture {
-public:
+  public:
     MapPicture() {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -44,7 +44,7 @@ public:
     }
     COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
 
-private:
+  private:
     unique_hbitmap bitmap_;
     unique_hdc dc_;
     HGDIOBJ previous_ = nullptr;

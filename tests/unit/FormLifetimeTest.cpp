@@ -22,7 +22,7 @@ int formsDeleted = 0;
 
 // A form whose handler of RunHandler makes the call it is given, then notes whether it still lives.
 class TestForm final : public BaseWindow {
-public:
+  public:
     static TestForm* Open(bool failCreation = false) {
         WNDCLASSEXW windowClass{};
         windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -38,7 +38,7 @@ public:
     std::function<void()> call;
     bool closedAfterCall = false;
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_CREATE && failCreation_) return -1;
         if (message != RunHandler) return DefaultHandling(message, wParam, lParam);
@@ -53,10 +53,10 @@ private:
 
 // A modal dialog that closes when told to.
 class TestDialog final : public BaseDialog {
-public:
+  public:
     bool Open() { return CreateDialogWindow(L"Lifetime", WS_POPUP | WS_CAPTION, SIZE{100, 60}); }
 
-private:
+  private:
     void OnInitDialog() override {}
     bool HandleDialogMessage(UINT message, WPARAM, LPARAM) override {
         if (message != WM_CLOSE) return false;
@@ -67,7 +67,7 @@ private:
 
 // A window of another thread, whose procedure calls back while the caller still waits for it.
 class OtherThreadWindow {
-public:
+  public:
     explicit OtherThreadWindow(std::function<void()> onMoved) : onMoved_(std::move(onMoved)) {
         thread_ = std::thread([this] { Run(); });
         WaitForSingleObject(created_.get(), 5000);
@@ -85,7 +85,7 @@ public:
     }
     void Resume() { SetEvent(resume_.get()); }
 
-private:
+  private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<OtherThreadWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (message == WM_WINDOWPOSCHANGED && self && self->onMoved_) self->onMoved_();
@@ -119,7 +119,7 @@ private:
 };
 
 class FormLifetimeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         FormLifetime::DeleteClosedForms();
         formsDeleted = 0;
@@ -187,7 +187,8 @@ TEST(WindowPosWithoutStalling, AWindowWhoseThreadHangsGetsTheChangeWhenItAnswers
 
     other.Resume();
     const ULONGLONG deadline = GetTickCount64() + 3000;
-    while (!(GetWindowLongW(other.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) && GetTickCount64() < deadline) Sleep(10);
+    while (!(GetWindowLongW(other.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) && GetTickCount64() < deadline)
+        Sleep(10);
     EXPECT_TRUE(GetWindowLongW(other.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 

@@ -18,7 +18,7 @@ using testing::TestWindow;
 using testing::WindowResult;
 
 class MessageHooking : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         // The registry is process-wide: give back every entry a case took.
         for (auto& recorder : recorders) recorder->listener->EndHook();

@@ -17,7 +17,9 @@ using testing::RecordingListener;
 using testing::TestWindow;
 
 // Leaves a known text behind, so a case can tell whether the registry was touched afterwards.
-void MarkLastResult() { modMessageHooking::RemoveListener(4); }
+void MarkLastResult() {
+    modMessageHooking::RemoveListener(4);
+}
 
 TEST(MessageListener, ANewListenerReleasedWithoutStartHookLeavesTheRegistryAlone) {
     CallLog log;

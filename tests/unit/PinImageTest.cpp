@@ -17,12 +17,12 @@
 namespace dokkle {
 namespace {
 
+using testing::MakeBmp;
 using testing::BmpField::BitCount;
 using testing::BmpField::Compression;
-using testing::MakeBmp;
 
 class PinImage : public testing::TemporaryFileTest {
-protected:
+  protected:
     PinImage() : TemporaryFileTest(L"dokkle-pin-image-test.bmp") {}
     bool LoadsTheBuiltInDesign() {
         const BitmapHandle design = LoadDesignOrBuiltIn(path);
@@ -105,8 +105,8 @@ TEST_F(PinImage, TheComposedImageIsTheCellOfTheChosenRowAt32Bits) {
 }
 
 TEST_F(PinImage, DrawingResizesTheWindowToTheCellAndKeepsItsCorner) {
-    HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 130, 140, 23, 24,
-                                  nullptr, nullptr, nullptr, nullptr);
+    HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 130, 140, 23,
+                                  24, nullptr, nullptr, nullptr, nullptr);
     ShowOnLayeredWindow(window, ComposePinImage(LoadDesignOrBuiltIn(L""), 0), 255);
     RECT bounds{};
     GetWindowRect(window, &bounds);

@@ -20,8 +20,12 @@ struct RecordingPin final : frmMenu::Events {
     void frmMenuInst_mnuPopupExitClick() override { events.push_back(L"Exit"); }
     void frmMenuInst_MemoryPos() override { events.push_back(L"MemoryPos"); }
     void frmMenuInst_MemorySize() override { events.push_back(L"MemorySize"); }
-    void frmMenuInst_mnuPopupPrickableToChildWindowClick() override { events.push_back(L"PrickableToChildWindow"); }
-    void frmMenuInst_DesignChanged(const std::wstring& NewDesign) override { events.push_back(L"Design " + NewDesign); }
+    void frmMenuInst_mnuPopupPrickableToChildWindowClick() override {
+        events.push_back(L"PrickableToChildWindow");
+    }
+    void frmMenuInst_DesignChanged(const std::wstring& NewDesign) override {
+        events.push_back(L"Design " + NewDesign);
+    }
     void frmMenuInst_mnuPopupSelectTargetClick() override { events.push_back(L"SelectTarget"); }
     std::vector<std::wstring> events;
 };
@@ -74,10 +78,11 @@ std::vector<std::wstring> Items(HMENU menu) {
 TEST(PinMenuForm, HoldsTheItemsInOrderAllUncheckedAndEnabled) {
     RecordingPin pin;
     frmMenu menu(pin, L"Z:\\no such folder\\");
-    EXPECT_EQ(Items(menu.mnuPopup()),
-              (std::vector<std::wstring>{L"サイズ固定 (&S)", L"位置固定 (&P)", L"-", L"ハンドルを指定して刺す (&H)",
-                                         L"子ウィンドウにも刺せる (&C)", L"情報と操作 (&I)", L"-", L"デザイン設定 (&D)",
-                                         L"-", L"バージョン情報 (&V)", L"-", L"抜く (&X)"}));
+    EXPECT_EQ(
+        Items(menu.mnuPopup()),
+        (std::vector<std::wstring>{L"サイズ固定 (&S)", L"位置固定 (&P)", L"-", L"ハンドルを指定して刺す (&H)",
+                                   L"子ウィンドウにも刺せる (&C)", L"情報と操作 (&I)", L"-",
+                                   L"デザイン設定 (&D)", L"-", L"バージョン情報 (&V)", L"-", L"抜く (&X)"}));
     EXPECT_EQ(GetSubMenu(menu.mnuPopup(), 7), menu.mnuPopupDesign());
     EXPECT_EQ(Items(menu.mnuPopupDesign()), std::vector<std::wstring>{L"Items"});
     for (int i = 0; i < GetMenuItemCount(menu.mnuPopup()); ++i) {
@@ -107,17 +112,19 @@ TEST(PinMenuForm, FixesRaiseTheirEventOnlyWhenSwitchedOnAndTheChildOptionBothWay
 TEST(PinMenuForm, CommandsRaiseTheirEvents) {
     RecordingPin pin;
     frmMenu menu(pin, L"Z:\\no such folder\\");
-    for (UINT command : {frmMenu::mnuPopupSelectTarget, frmMenu::mnuPopupInformation, frmMenu::mnuPopupVersionInfo,
-                         frmMenu::mnuPopupExit}) {
+    for (UINT command : {frmMenu::mnuPopupSelectTarget, frmMenu::mnuPopupInformation,
+                         frmMenu::mnuPopupVersionInfo, frmMenu::mnuPopupExit}) {
         menu.RunCommand(command);
     }
-    EXPECT_EQ(pin.events, (std::vector<std::wstring>{L"SelectTarget", L"Information", L"VersionInfo", L"Exit"}));
+    EXPECT_EQ(pin.events,
+              (std::vector<std::wstring>{L"SelectTarget", L"Information", L"VersionInfo", L"Exit"}));
     menu.Unload();
 }
 
 TEST(DesignList, ListsNormalBmpFilesAsStoredAndOnceAfterEveryOpening) {
     const std::wstring folder = TemporaryFolder(L"dokkle-design-list");
-    for (const wchar_t* name : {L"a.bmp", L"b.BMP", L"ピン €.bmp", L"notes.txt", L"x.bmpx"}) Touch(folder + name);
+    for (const wchar_t* name : {L"a.bmp", L"b.BMP", L"ピン €.bmp", L"notes.txt", L"x.bmpx"})
+        Touch(folder + name);
     Touch(folder + L"hidden.bmp", FILE_ATTRIBUTE_HIDDEN);
     Touch(folder + L"system.bmp", FILE_ATTRIBUTE_SYSTEM);
     CreateDirectoryW((folder + L"folder.bmp").c_str(), nullptr);

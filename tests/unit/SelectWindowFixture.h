@@ -16,7 +16,7 @@
 namespace dokkle::testing {
 
 class SelectWindowTest : public ::testing::Test {
-protected:
+  protected:
     // A top-level window of this process, hidden unless asked for, placed on the screen.
     HWND MakeWindow(const std::wstring& title, RECT bounds = {100, 100, 400, 300}, DWORD extendedStyle = 0,
                     HWND owner = nullptr);

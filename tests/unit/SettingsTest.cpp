@@ -12,7 +12,7 @@ namespace {
 using modGeneralTips::GetIniString;
 
 class Settings : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         wchar_t folder[MAX_PATH];
         GetTempPathW(MAX_PATH, folder);
@@ -29,7 +29,8 @@ protected:
     }
 
     std::string Content() const {
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE file =
+            CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         char content[256] = {};
         DWORD read = 0;
         ReadFile(file, content, sizeof(content) - 1, &read, nullptr);
@@ -106,9 +107,9 @@ TEST_F(SettingsWrite, ANameBeyondTheAnsiCodePageIsRememberedInFull) {
 }
 
 TEST_F(SettingsWrite, NamesWithBlanksOrQuotesAroundThemReadBackExactly) {
-    for (const std::wstring name : {L" Sky Blue.bmp", L"Sky Blue.bmp ", L"\t Sky Blue.bmp",
-                                    L"\"Sky Blue.bmp\"", L"'Sky Blue.bmp'", L"\"Sky Blue.bmp", L" ", L"\"",
-                                    L"\"\"", L" ピン.bmp"}) {
+    for (const std::wstring name :
+         {L" Sky Blue.bmp", L"Sky Blue.bmp ", L"\t Sky Blue.bmp", L"\"Sky Blue.bmp\"", L"'Sky Blue.bmp'",
+          L"\"Sky Blue.bmp", L" ", L"\"", L"\"\"", L" ピン.bmp"}) {
         modGeneralTips::WriteIniString(L"Design", L"FileName", name, path);
         EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), name);
         // Read again from the file itself, not from the profile functions' copy of it.

@@ -30,9 +30,13 @@ TestWindow::TestWindow(CallLog& log, const wchar_t* title) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&log));
 }
 
-TestWindow::~TestWindow() { DestroyWindow(window_); }
+TestWindow::~TestWindow() {
+    DestroyWindow(window_);
+}
 
-WNDPROC TestWindow::OwnProcedure() { return RecordingProcedure; }
+WNDPROC TestWindow::OwnProcedure() {
+    return RecordingProcedure;
+}
 
 RecordingListener::RecordingListener(CallLog& log, std::string name)
     : listener(clsMessageListener::Create(*this)), log_(log), name_(std::move(name)) {}
@@ -49,7 +53,8 @@ void RecordingListener::AfterArrival(UINT uMsg, WPARAM wParam, LPARAM lParam) {
 
 void RecordingListener::Record(const char* phase, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg != ProbeMessage) return;  // the window system's own traffic is not part of the cases
-    log_.push_back(std::string(phase) + " " + name_ + " " + std::to_string(wParam) + "," + std::to_string(lParam));
+    log_.push_back(std::string(phase) + " " + name_ + " " + std::to_string(wParam) + "," +
+                   std::to_string(lParam));
 }
 
 }  // namespace dokkle::testing

@@ -19,7 +19,7 @@ constexpr UINT ProbeMessage = WM_APP + 7;
 constexpr LRESULT WindowResult = 0x1234;
 
 class TestWindow {
-public:
+  public:
     explicit TestWindow(CallLog& log, const wchar_t* title = L"test window");
     ~TestWindow();
     TestWindow(const TestWindow&) = delete;
@@ -31,12 +31,12 @@ public:
     }
     static WNDPROC OwnProcedure();
 
-private:
+  private:
     HWND window_ = nullptr;
 };
 
 class RecordingListener final : public clsMessageListener::Events {
-public:
+  public:
     RecordingListener(CallLog& log, std::string name);
 
     void BeforeArrival(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
@@ -47,7 +47,7 @@ public:
     std::function<void()> onBefore;
     std::function<void()> onAfter;
 
-private:
+  private:
     void Record(const char* phase, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
     CallLog& log_;

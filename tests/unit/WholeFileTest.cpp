@@ -14,7 +14,7 @@ namespace dokkle {
 namespace {
 
 class WholeFile : public testing::TemporaryFileTest {
-protected:
+  protected:
     WholeFile() : TemporaryFileTest(L"dokkle-whole-file-test.bin") {}
     // A file of zeros of that length, made without writing them.
     void WriteLength(uint64_t length) {

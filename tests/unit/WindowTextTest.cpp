@@ -28,7 +28,8 @@ TEST(WindowText, AnUntitledOrVanishedWindowGivesTheEmptyText) {
 }
 
 TEST(WindowText, SelectAllTextSelectsTheWholeTextOfAnEditBox) {
-    HWND edit = CreateWindowExW(0, L"EDIT", L"値を入力", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    HWND edit =
+        CreateWindowExW(0, L"EDIT", L"値を入力", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
     SendMessageW(edit, EM_SETSEL, 2, 2);
     modGeneralTips::SelectAllText(edit);
     DWORD start = 0, end = 0;

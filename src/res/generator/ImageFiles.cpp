@@ -4,7 +4,7 @@ namespace dokkle::resgen {
 namespace {
 
 class ByteWriter {
-public:
+  public:
     void U8(unsigned value) { bytes.push_back(static_cast<uint8_t>(value)); }
     void U16(unsigned value) {
         U8(value & 0xFF);
@@ -41,7 +41,8 @@ std::vector<uint8_t> AndMask(int size, IsTransparent isTransparent) {
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             if (isTransparent(x, y)) {
-                mask[static_cast<size_t>((size - 1 - y) * stride + x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
+                mask[static_cast<size_t>((size - 1 - y) * stride + x / 8)] |=
+                    static_cast<uint8_t>(0x80 >> (x % 8));
             }
         }
     }
@@ -73,7 +74,8 @@ std::vector<uint8_t> EncodeIcon(const std::vector<ArgbImage>& images) {
             const auto row = image.bgra.begin() + y * size * 4;
             pixels.insert(pixels.end(), row, row + size * 4);
         }
-        const auto mask = AndMask(size, [&](int x, int y) { return image.bgra[static_cast<size_t>((y * size + x) * 4 + 3)] == 0; });
+        const auto mask = AndMask(
+            size, [&](int x, int y) { return image.bgra[static_cast<size_t>((y * size + x) * 4 + 3)] == 0; });
         InfoHeader(entry, size, size * 2, 32, static_cast<uint32_t>(pixels.size() + mask.size()), 0);
         entry.Bytes(pixels);
         entry.Bytes(mask);
@@ -100,10 +102,12 @@ std::vector<uint8_t> EncodeIcon(const std::vector<ArgbImage>& images) {
     return out.bytes;
 }
 
-std::vector<uint8_t> EncodeMonochromeCursor(const std::vector<std::string>& rows, int hotSpotX, int hotSpotY) {
+std::vector<uint8_t> EncodeMonochromeCursor(const std::vector<std::string>& rows, int hotSpotX,
+                                            int hotSpotY) {
     constexpr int size = 32;
     auto at = [&](int x, int y) {
-        if (y >= static_cast<int>(rows.size()) || x >= static_cast<int>(rows[static_cast<size_t>(y)].size())) return ' ';
+        if (y >= static_cast<int>(rows.size()) || x >= static_cast<int>(rows[static_cast<size_t>(y)].size()))
+            return ' ';
         return rows[static_cast<size_t>(y)][static_cast<size_t>(x)];
     };
 

@@ -17,7 +17,9 @@ Vector3 Normalised(Vector3 v) {
     return {v.x / length, v.y / length, v.z / length};
 }
 
-double Dot(Vector3 a, Vector3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double Dot(Vector3 a, Vector3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 // Light from the upper left, in front of the picture.
 const Vector3 light = Normalised({-0.45, -0.65, 0.62});
@@ -41,7 +43,9 @@ Vector3 DomeNormal(double u, double v) {
     return Normalised({u, v, z});
 }
 
-Vector3 CylinderNormal(double u) { return Normalised({u, 0.0, std::sqrt(std::max(0.02, 1.0 - u * u))}); }
+Vector3 CylinderNormal(double u) {
+    return Normalised({u, 0.0, std::sqrt(std::max(0.02, 1.0 - u * u))});
+}
 
 struct Sample {
     bool covered = false;
@@ -58,7 +62,8 @@ Sample SampleBody(const PinLook& look, double x, double y, double shift, double 
     const double knobHalfHeight = (look.knobBottom - look.knobTop) / 2.0;
     double u = (x - centreX) / look.knobHalfWidth;
     double v = (y - knobCentre) / knobHalfHeight;
-    if (InsideSuperellipse(u, v, 2.6)) return {true, Shade(look.knob, DomeNormal(u * 0.9, v * 0.9), 0.35, 30, 0.7)};
+    if (InsideSuperellipse(u, v, 2.6))
+        return {true, Shade(look.knob, DomeNormal(u * 0.9, v * 0.9), 0.35, 30, 0.7)};
 
     const double collarCentre = look.collarCentre + shift;
     if (y >= knobCentre && y <= collarCentre && std::abs(x - centreX) <= look.neckHalfWidth) {

@@ -16,12 +16,12 @@ struct PinLook {
     double knobTop, knobBottom, knobHalfWidth;
     double neckHalfWidth;
     double collarCentre, collarHalfHeight, collarHalfWidth;
-    double needleEnd;           // the carried pin's needle point
+    double needleEnd;  // the carried pin's needle point
     double needleHalfWidth;
-    double carriedOpacity;      // 0..1 for the whole carried picture
-    double prickedShift;        // how far the body moves down when stuck in
-    double stubEnd;             // where the needle vanishes into the window when stuck in
-    double shadowOpacity;       // 0..1 at the shadow's centre
+    double carriedOpacity;  // 0..1 for the whole carried picture
+    double prickedShift;    // how far the body moves down when stuck in
+    double stubEnd;         // where the needle vanishes into the window when stuck in
+    double shadowOpacity;   // 0..1 at the shadow's centre
     double shadowX, shadowY, shadowRadiusX, shadowRadiusY;
 };
 
