@@ -43,12 +43,21 @@ ChildProcess::ChildProcess(const std::wstring& executable, const std::wstring& a
     std::wstring commandLine = L"\"" + executable + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &information_)) {
-        const DWORD error = GetLastError();
-        throw std::runtime_error("cannot start " + Utf8(commandLine) + " in " + Utf8(folder) + ": error " +
-                                 std::to_string(error));
+    // Wine's process creation now and then fails with an internal error on a busy machine; a program
+    // that is missing, or that a third try cannot start either, fails the test.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                           &startup, &information_)) {
+            return;
+        }
+        error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_EXE_FORMAT)
+            break;
+        Sleep(200);
     }
+    throw std::runtime_error("cannot start " + Utf8(commandLine) + " in " + Utf8(folder) + ": error " +
+                             std::to_string(error));
 }
 
 ChildProcess::~ChildProcess() {
