@@ -5,8 +5,7 @@
 #include "common/Rounding.h"
 #include "common/modGeneralTips.h"
 #include "pin/FollowStatistics.h"
-#include "startup/HandOff.h"
-#include "startup/modMain.h"
+#include "messaging/HandOffMessage.h"
 #include "tools/frmWindowInfo.h"
 
 namespace dokkle {
@@ -20,16 +19,16 @@ constexpr UINT timKickerInterval = 100;
 
 }  // namespace
 
-void frmMain::Create() {
-    frmMain* pin = CreateHidden(false);
+void frmMain::Create(Maker& maker, const std::wstring& caption) {
+    frmMain* pin = CreateHidden(maker, caption, false);
     if (!pin) return;
     // A carried pin needs the foreground: only the foreground window's capture takes every mouse message.
     ShowWindow(pin->Window(), SW_SHOW);
     SetForegroundWindow(pin->Window());
 }
 
-void frmMain::CreateStuckInto(HWND target) {
-    frmMain* pin = CreateHidden(true);
+void frmMain::CreateStuckInto(Maker& maker, const std::wstring& caption, HWND target) {
+    frmMain* pin = CreateHidden(maker, caption, true);
     if (!pin) return;
     pin->StickInto(target);
     if (pin->IsClosed()) return;
@@ -62,7 +61,7 @@ frmMain* frmMain::FromWindow(HWND window) {
     return static_cast<frmMain*>(reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
 }
 
-frmMain* frmMain::CreateHidden(bool startsStuck) {
+frmMain* frmMain::CreateHidden(Maker& maker, const std::wstring& caption, bool startsStuck) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;
@@ -75,7 +74,7 @@ frmMain* frmMain::CreateHidden(bool startsStuck) {
 
     const int width = RoundHalfEven(InitialWidthTwips / modGeneralTips::TwipsPerPixelX());
     const int height = RoundHalfEven(InitialHeightTwips / modGeneralTips::TwipsPerPixelY());
-    std::unique_ptr<frmMain> pin(new frmMain());
+    std::unique_ptr<frmMain> pin(new frmMain(maker, caption));
     pin->startsStuck_ = startsStuck;
     // No taskbar entry (tool window), always on top, drawn with per-pixel opacity.
     HWND window = pin->CreateFormWindow(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED, ClassName, L"",
@@ -118,9 +117,7 @@ void frmMain::OnWindowGone() {
 }
 
 void frmMain::Form_Load() {
-    SetWindowTextW(Window(), modMain::CreatingMainPin ? modMain::MainTitle().c_str()
-                                                      : (modMain::MainTitle() + L" Instance").c_str());
-    modMain::CreatingMainPin = false;
+    SetWindowTextW(Window(), caption_.c_str());
 
     objMessageListener = clsMessageListener::Create(*this);
     objMessageListener->StartHook(Window());
@@ -191,7 +188,7 @@ void frmMain::AfterArrival(UINT uMsg, WPARAM wParam, LPARAM lParam) {
 }
 
 void frmMain::objMessageListener_AfterArrival(UINT uMsg, WPARAM, LPARAM lParam) {
-    if (HandOff::IsCreateNewPinMessage(uMsg, lParam)) modMain::CreatePin();
+    if (IsCreateNewPinMessage(uMsg, lParam)) maker_.NewPinRequested();
 }
 
 }  // namespace dokkle

@@ -15,16 +15,29 @@
 #include "common/BaseWindow.h"
 #include "messaging/clsMessageListener.h"
 #include "pin/frmMenu.h"
+#include "tools/PinTip.h"
 
 namespace dokkle {
 
-class frmMain final : public BaseWindow, private clsMessageListener::Events, private frmMenu::Events {
+class frmMain final : public BaseWindow,
+                      public PinTip,
+                      private clsMessageListener::Events,
+                      private frmMenu::Events {
   public:
-    // Makes a new pin and shows it, modeless and unowned; the creator keeps no reference.
-    static void Create();
+    // Whoever makes pins: a later launch's request for one more pin, which reaches a pin, goes there.
+    class Maker {
+      public:
+        virtual void NewPinRequested() = 0;
+
+      protected:
+        ~Maker() = default;
+    };
+
+    // Makes a new pin with the caption and shows it, modeless and unowned; the creator keeps no reference.
+    static void Create(Maker& maker, const std::wstring& caption);
     // Makes a new pin stuck into the window (or its framed ancestor) as stick-by-handle places it, with
     // the mouse left alone.
-    static void CreateStuckInto(HWND target);
+    static void CreateStuckInto(Maker& maker, const std::wstring& caption, HWND target);
     // The open pins of this thread that are stuck into the window.
     static std::vector<HWND> PinsStuckInto(HWND target);
     // The pin of this thread whose window that is, or null.
@@ -36,13 +49,13 @@ class frmMain final : public BaseWindow, private clsMessageListener::Events, pri
     static constexpr const wchar_t* ClassName = L"DokklePin";
 
     // The pin tip's screen position in pixels.
-    int32_t PrickedPositionX() const;
-    int32_t PrickedPositionY() const;
+    int32_t PrickedPositionX() const override;
+    int32_t PrickedPositionY() const override;
 
   private:
-    frmMain() = default;
     // The pin's window, hidden and loaded; null if it could not be made.
-    static frmMain* CreateHidden(bool startsStuck);
+    frmMain(Maker& maker, std::wstring caption) : maker_(maker), caption_(std::move(caption)) {}
+    static frmMain* CreateHidden(Maker& maker, const std::wstring& caption, bool startsStuck);
     static BOOL CALLBACK CollectStuckPin(HWND window, LPARAM search);
 
     // Life of the window (frmMain.cpp).
@@ -119,6 +132,9 @@ class frmMain final : public BaseWindow, private clsMessageListener::Events, pri
     bool leftPressedOnPin_ = false;
     // A pin its creator sticks in starts out drawn in place, not hanging on the cursor.
     bool startsStuck_ = false;
+    Maker& maker_;
+    // The caption its maker gives it: the main pin's title, by which later launches find it, or another.
+    const std::wstring caption_;
 };
 
 }  // namespace dokkle

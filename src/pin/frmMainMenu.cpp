@@ -5,7 +5,7 @@
 #include "common/Notices.h"
 #include "common/modWindowTips.h"
 #include "pin/frmMain.h"
-#include "startup/VersionResource.h"
+#include "common/VersionResource.h"
 #include "tools/frmSelectWindow.h"
 #include "tools/frmWindowInfo.h"
 

@@ -11,6 +11,7 @@
 #include "pin/frmMain.h"
 #include "startup/HotkeyCombination.h"
 #include "startup/HotkeyPress.h"
+#include "startup/modMain.h"
 
 namespace dokkle::ActiveWindowHotkey {
 namespace {
@@ -46,7 +47,7 @@ void ActOnForegroundWindow() {
     facts.hasOurPin = !pins.empty();
     switch (DecideHotkeyPress(facts)) {
         case HotkeyAction::Pin:
-            frmMain::CreateStuckInto(target);
+            modMain::CreatePinStuckInto(target);
             break;
         case HotkeyAction::Unpin:
             // Each close may run other handlers; a pin gone meanwhile is skipped.

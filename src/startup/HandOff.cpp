@@ -5,7 +5,7 @@
 #include "common/Win32Handles.h"
 #include "common/modGeneralTips.h"
 #include "pin/frmMain.h"
-#include "startup/HandOffPayload.h"
+#include "messaging/HandOffPayload.h"
 #include "startup/InstanceMarker.h"
 
 namespace dokkle::HandOff {
@@ -55,12 +55,6 @@ bool SendCreateNewPin(const std::wstring& mainTitle) {
     SendMessageTimeoutW(destination, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request),
                         SMTO_ABORTIFHUNG | SMTO_BLOCK, AnswerTimeoutMilliseconds, &ignored);
     return true;
-}
-
-bool IsCreateNewPinMessage(UINT uMsg, LPARAM lParam) {
-    if (uMsg != WM_COPYDATA || lParam == 0) return false;
-    const auto* request = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    return IsCreateNewPinRequest(request->lpData, request->cbData);
 }
 
 }  // namespace dokkle::HandOff

@@ -10,7 +10,4 @@ namespace dokkle::HandOff {
 // up after a few seconds.
 bool SendCreateNewPin(const std::wstring& mainTitle);
 
-// The receiving side: the message's payload, read with no trust in its size or pointer.
-bool IsCreateNewPinMessage(UINT uMsg, LPARAM lParam);
-
 }  // namespace dokkle::HandOff

@@ -10,6 +10,23 @@ namespace dokkle::modMain {
 
 bool CreatingMainPin = false;
 
+namespace {
+
+// Start-up makes every pin: the main pin, the hand-off's and the hotkey's.
+class PinMaker final : public frmMain::Maker {
+    void NewPinRequested() override { CreatePin(); }
+};
+PinMaker pinMaker;
+
+// The main pin bears the main title, by which later launches find it; every other pin another.
+std::wstring NextPinCaption() {
+    std::wstring caption = CreatingMainPin ? MainTitle() : MainTitle() + L" Instance";
+    CreatingMainPin = false;
+    return caption;
+}
+
+}  // namespace
+
 bool Main() {
     const std::wstring& title = MainTitle();
     if (SingleInstance::Claim() == SingleInstance::Role::LaterLaunch) {
@@ -26,7 +43,11 @@ bool Main() {
 }
 
 void CreatePin() {
-    frmMain::Create();
+    frmMain::Create(pinMaker, NextPinCaption());
+}
+
+void CreatePinStuckInto(HWND target) {
+    frmMain::CreateStuckInto(pinMaker, NextPinCaption(), target);
 }
 
 }  // namespace dokkle::modMain

@@ -57,7 +57,7 @@ frmWindowInfo& frmWindowInfo::Instance() {
     return dialog;
 }
 
-void frmWindowInfo::OwnerFormClosing(const frmMain* pin) noexcept {
+void frmWindowInfo::OwnerFormClosing(const PinTip* pin) noexcept {
     if (OwnerForm == pin) OwnerForm = nullptr;
 }
 

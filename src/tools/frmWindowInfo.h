@@ -9,11 +9,10 @@
 
 #include "common/BaseDialog.h"
 #include "common/Win32Handles.h"
+#include "tools/PinTip.h"
 #include "tools/frmWindowInfoLayout.h"
 
 namespace dokkle {
-
-class frmMain;
 
 class frmWindowInfo final : public BaseDialog {
   public:
@@ -27,10 +26,10 @@ class frmWindowInfo final : public BaseDialog {
     bool LoadInfo(HWND hTargetWnd);
 
     // A pin going away lets go of the dialog, so that no click is aimed at a pin that is gone.
-    void OwnerFormClosing(const frmMain* pin) noexcept;
+    void OwnerFormClosing(const PinTip* pin) noexcept;
 
     // The pin that opened the dialog; the mouse-button operations click at its tip.
-    frmMain* OwnerForm = nullptr;
+    const PinTip* OwnerForm = nullptr;
 
   private:
     static constexpr UINT MouseButtonMessage = WM_APP + 1;  // wParam: the button; lParam: 1 press, 0 release

@@ -1,7 +1,6 @@
 // The dialog's operations on its target window and on the process that owns it.
 #include "common/Geometry.h"
 #include "common/modWindowTips.h"
-#include "pin/frmMain.h"
 #include "tools/BoxNumber.h"
 #include "tools/PrickedPoint.h"
 #include "tools/ProcessPriority.h"

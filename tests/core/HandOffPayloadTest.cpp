@@ -1,4 +1,4 @@
-#include "startup/HandOffPayload.h"
+#include "messaging/HandOffPayload.h"
 
 #include <gtest/gtest.h>
 

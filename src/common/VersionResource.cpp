@@ -1,4 +1,4 @@
-#include "startup/VersionResource.h"
+#include "common/VersionResource.h"
 
 #include <windows.h>
 
