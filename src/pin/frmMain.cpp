@@ -64,7 +64,9 @@ frmMain* frmMain::FromWindow(HWND window) {
 frmMain* frmMain::CreateHidden(Maker& maker, const std::wstring& caption, bool startsStuck) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_DBLCLKS;
+    // CS_IME: a pin takes no typing, so it needs no input-method window, whose start would cost the
+    // pin's first activation the start of COM.
+    windowClass.style = CS_DBLCLKS | CS_IME;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hIcon = LoadIconW(windowClass.hInstance, L"PIN");
     // The pin's own pointer while the mouse is over a pricked pin: a hand pointing up.

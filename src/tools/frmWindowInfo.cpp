@@ -1,11 +1,10 @@
 #include "tools/frmWindowInfo.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 #include "common/AppVersion.h"
 #include "common/FormatHex8.h"
+#include "common/CommonControlsLibrary.h"
 #include "common/Controls.h"
 #include "common/modGeneralTips.h"
 #include "tools/ProcessPriority.h"
@@ -131,7 +130,8 @@ void frmWindowInfo::CreateControls() {
         HWND window = Controls::Create(Window(), type.name, std::wstring(control.caption), type.style,
                                        type.extendedStyle, pixels, control.id,
                                        control.kind == Kind::ReportBox ? reportFont_.get() : formFont_.get());
-        if (IsMouseButton(control.id)) SetWindowSubclass(window, MouseButtonSubclass, 0, 0);
+        if (IsMouseButton(control.id))
+            CommonControlsLibrary::SetWindowSubclass(window, MouseButtonSubclass, 0, 0);
     }
 }
 
@@ -227,12 +227,12 @@ LRESULT CALLBACK frmWindowInfo::MouseButtonSubclass(HWND button, UINT message, W
             PostMessageW(GetParent(button), MouseButtonMessage, static_cast<WPARAM>(GetDlgCtrlID(button)), 0);
             break;
         case WM_NCDESTROY:
-            RemoveWindowSubclass(button, MouseButtonSubclass, 0);
+            CommonControlsLibrary::RemoveWindowSubclass(button, MouseButtonSubclass, 0);
             break;
         default:
             break;
     }
-    return DefSubclassProc(button, message, wParam, lParam);
+    return CommonControlsLibrary::DefSubclassProc(button, message, wParam, lParam);
 }
 
 HWND frmWindowInfo::Control(ControlId id) const {

@@ -121,20 +121,31 @@ HWND PrickNewPin(std::unique_ptr<DokkleProcess>& dokkle, const std::wstring& fol
     return pin;
 }
 
-// Launch to the first visible window of the process, the median of several runs.
-double MedianStartup(const std::wstring& executable, const std::wstring& folder, int runs) {
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        const double start = Now();
-        ChildProcess process(executable, L"", folder);
-        while (process.VisibleWindows().empty() && Now() - start < 10000) {
-            PumpMessagesFor(1);
-        }
-        times.push_back(Now() - start);
-        process.Kill();
-        PumpMessagesFor(200);
+// Launch to the first visible window of the process.
+double StartupTime(const std::wstring& executable, const std::wstring& folder) {
+    const double start = Now();
+    ChildProcess process(executable, L"", folder);
+    while (process.VisibleWindows().empty() && Now() - start < 10000) {
+        PumpMessagesFor(1);
     }
-    return Percentile(times, 0.5);
+    const double time = Now() - start;
+    process.Kill();
+    PumpMessagesFor(200);
+    return time;
+}
+
+struct StartupMedians {
+    double floor, dokkle;
+};
+
+// The floor program and Dokkle launched in turn, so that whatever else the machine does weighs on both.
+StartupMedians MedianStartups(const std::wstring& folder, int runs) {
+    std::vector<double> floor, dokkle;
+    for (int run = 0; run < runs; ++run) {
+        floor.push_back(StartupTime(BuildFolder() + L"LayeredWindowFloor.exe", BuildFolder()));
+        dokkle.push_back(StartupTime(folder + L"Dokkle.exe", folder));
+    }
+    return {Percentile(floor, 0.5), Percentile(dokkle, 0.5)};
 }
 
 double MedianHandOff(const std::wstring& folder, int runs) {
@@ -177,12 +188,6 @@ Spread FollowLatency(const std::wstring& folder, int moves) {
     return {Percentile(latencies, 0.5), Percentile(latencies, 0.9), Percentile(latencies, 0.99)};
 }
 
-FILETIME Add(FILETIME a, FILETIME b) {
-    ULARGE_INTEGER x{{a.dwLowDateTime, a.dwHighDateTime}}, y{{b.dwLowDateTime, b.dwHighDateTime}};
-    x.QuadPart += y.QuadPart;
-    return FILETIME{x.LowPart, x.HighPart};
-}
-
 std::string ReadSmallFile(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
@@ -207,10 +212,10 @@ std::optional<double> LinuxCpuMilliseconds(const std::wstring& procFolder) {
     return static_cast<double>(user + system) * 10.0;
 }
 
-// The Linux process whose command line starts with the Windows path of the executable.
-std::optional<double> HostCpuMilliseconds(const std::wstring& executable) {
-    const std::string wanted(executable.begin(), executable.end());
-    std::optional<double> milliseconds;
+// The first Linux process whose folder in /proc passes the test.
+template <typename Test>
+std::optional<std::wstring> FindLinuxProcess(Test test) {
+    std::optional<std::wstring> process;
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &found);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -218,22 +223,71 @@ std::optional<double> HostCpuMilliseconds(const std::wstring& executable) {
         const std::wstring name = found.cFileName;
         if (name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
         const std::wstring folder = L"Z:\\proc\\" + name + L"\\";
-        if (ReadSmallFile(folder + L"cmdline").rfind(wanted, 0) == 0)
-            milliseconds = LinuxCpuMilliseconds(folder);
-    } while (!milliseconds && FindNextFileW(search, &found));
+        if (test(folder)) process = folder;
+    } while (!process && FindNextFileW(search, &found));
     FindClose(search);
-    return milliseconds;
+    return process;
 }
 
-// Under Wine, GetProcessTimes of another process says little; Linux's own count for the process that
-// runs Dokkle.exe is read instead, where it can be.
-double CpuMilliseconds(const DokkleProcess& dokkle, const std::wstring& executable) {
-    if (const auto host = HostCpuMilliseconds(executable)) return *host;
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(dokkle.Handle(), &created, &exited, &kernel, &user);
-    const FILETIME total = Add(kernel, user);
-    return static_cast<double>(ULARGE_INTEGER{{total.dwLowDateTime, total.dwHighDateTime}}.QuadPart) /
-           10000.0;
+// The Linux process that runs the Windows program: its command line starts with the program's path.
+std::optional<std::wstring> HostProcessOf(const std::wstring& executable) {
+    const std::string wanted(executable.begin(), executable.end());
+    return FindLinuxProcess(
+        [&](const std::wstring& folder) { return ReadSmallFile(folder + L"cmdline").rfind(wanted, 0) == 0; });
+}
+
+// Wine's server for this prefix: every call on another process's window goes through it, so what a
+// program costs while idle is its own time and the server's.
+std::optional<std::wstring> WineServerProcess() {
+    wchar_t prefix[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return std::nullopt;
+    const std::string wanted =
+        std::string(1, '\0') + "WINEPREFIX=" + std::string(prefix, prefix + length) + '\0';
+    return FindLinuxProcess([&](const std::wstring& folder) {
+        const std::string command = ReadSmallFile(folder + L"cmdline");
+        const std::string program = command.substr(0, command.find('\0'));
+        if (program.find("wineserver") == std::string::npos) return false;
+        return ('\0' + ReadSmallFile(folder + L"environ")).find(wanted) != std::string::npos;
+    });
+}
+
+double CpuMillisecondsOf(const std::wstring& process) {
+    const auto milliseconds = LinuxCpuMilliseconds(process);
+    if (!milliseconds) throw std::runtime_error("the CPU time of a process could not be read");
+    return *milliseconds;
+}
+
+// Waits without waking up on its own, so the benchmark adds nothing to the server's count; what it is
+// sent is still handled.
+void WaitQuietlyFor(int milliseconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+}
+
+struct IdleCpu {
+    double programPerSecond, serverPerSecond;
+};
+
+// CPU per second of the program's Linux process and of Wine's server, over 20 quiet seconds.
+IdleCpu MeasureIdleCpu(const std::wstring& executable) {
+    const auto program = HostProcessOf(executable);
+    const auto server = WineServerProcess();
+    if (!program) throw std::runtime_error("the Linux process of the program was not found");
+    if (!server) throw std::runtime_error("the Linux process of Wine's server was not found");
+    const auto linuxId = [](const std::wstring& folder) { return _wtoi(folder.c_str() + 8); };  // Z:\proc\N
+    std::printf("measuring idle CPU of Linux processes %d and %d\n", linuxId(*program), linuxId(*server));
+    std::fflush(stdout);
+    const double programBefore = CpuMillisecondsOf(*program), serverBefore = CpuMillisecondsOf(*server);
+    const double start = Now();
+    WaitQuietlyFor(20000);  // Linux counts process time in 10 ms steps
+    const double seconds = (Now() - start) / 1000.0;
+    return {(CpuMillisecondsOf(*program) - programBefore) / seconds,
+            (CpuMillisecondsOf(*server) - serverBefore) / seconds};
 }
 
 // The follow timers' count of SetWindowPos calls so far. A count that cannot be read is an error, never
@@ -248,8 +302,8 @@ unsigned FollowCallsOf(const DokkleProcess& dokkle) {
 }
 
 struct Idle {
-    int pins;
-    double callsPerSecond, cpuPerSecond;
+    double callsPerSecond;
+    IdleCpu cpu;
     SIZE_T committed, workingSet;
 };
 
@@ -269,19 +323,28 @@ Idle IdleCost(const std::wstring& folder, int pins) {
     PumpMessagesFor(1000);
 
     const unsigned callsBefore = FollowCallsOf(*dokkle);
-    const std::wstring executable = folder + L"Dokkle.exe";
-    const double cpuBefore = CpuMilliseconds(*dokkle, executable);
     const double start = Now();
-    PumpMessagesFor(20000);  // the process times count in 10 ms steps under Wine
-    const double seconds = (Now() - start) / 1000.0;
-    Idle idle{pins, (FollowCallsOf(*dokkle) - callsBefore) / seconds,
-              (CpuMilliseconds(*dokkle, executable) - cpuBefore) / seconds, 0, 0};
+    Idle idle{0, MeasureIdleCpu(folder + L"Dokkle.exe"), 0, 0};
+    idle.callsPerSecond = (FollowCallsOf(*dokkle) - callsBefore) / ((Now() - start) / 1000.0);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof(memory);
     GetProcessMemoryInfo(dokkle->Handle(), &memory, sizeof(memory));
     idle.committed = memory.PagefileUsage;
     idle.workingSet = memory.WorkingSetSize;
     return idle;
+}
+
+// The reference for the idle figures: the floor program, whose one window has a 100 ms timer.
+IdleCpu FloorIdleCost() {
+    const std::wstring executable = BuildFolder() + L"LayeredWindowFloor.exe";
+    ChildProcess floor(executable, L"", BuildFolder());
+    if (!WaitUntil([&] { return !floor.VisibleWindows().empty(); }, 10000)) {
+        throw std::runtime_error("the floor program showed no window");
+    }
+    PumpMessagesFor(1000);
+    const IdleCpu cpu = MeasureIdleCpu(executable);
+    floor.Kill();
+    return cpu;
 }
 
 }  // namespace
@@ -313,18 +376,29 @@ int Measure(int argc, wchar_t** argv) {
     std::fprintf(table, "| Measure | Result |\n|---|---|\n");
 
     const std::wstring folder = DokkleProcess::NewSandbox();
+    // DOKKLE_IDLE_PINS=N measures only the idle cost of N pins, for looking into it with outside tools.
+    if (const int idlePins = static_cast<int>(GetEnvironmentVariableW(L"DOKKLE_IDLE_PINS", nullptr, 0)) > 0
+                                 ? _wtoi(_wgetenv(L"DOKKLE_IDLE_PINS"))
+                                 : 0) {
+        const Idle idle = IdleCost(folder, idlePins);
+        row(format("Idle, %d pins: CPU per second of Dokkle / of Wine's server", idlePins).c_str(),
+            format("%.2f ms / %.2f ms", idle.cpu.programPerSecond, idle.cpu.serverPerSecond));
+        std::fclose(table);
+        RemoveFolder(folder);
+        return 0;
+    }
     if (enduranceOnly) {
         const int only = EnduranceRun(folder, enduranceCycles, table);
         std::fclose(table);
         return only;
     }
     MoveMouseTo(POINT{512, 384});
-    const double floor = MedianStartup(BuildFolder() + L"LayeredWindowFloor.exe", BuildFolder(), 10);
-    const double startup = MedianStartup(folder + L"Dokkle.exe", folder, 10);
-    row("Start-up: launch to the main pin shown (median of 10)", format("%.0f ms", startup));
-    row("Floor: launch to one layered window shown by a minimal program (median of 10)",
-        format("%.0f ms", floor));
-    row("Start-up against the floor", format("%.2f x", startup / floor));
+    const StartupMedians startup = MedianStartups(folder, 10);
+    row("Start-up: launch to the main pin shown (median of 10)", format("%.0f ms", startup.dokkle));
+    row("Floor: launch to one layered window shown by a minimal program (median of 10, launched in turn "
+        "with Dokkle)",
+        format("%.0f ms", startup.floor));
+    row("Start-up against the floor", format("%.2f x", startup.dokkle / startup.floor));
     row("Hand-off: second launch to the new pin shown (median of 10)",
         format("%.0f ms", MedianHandOff(folder, 10)));
 
@@ -333,16 +407,21 @@ int Measure(int argc, wchar_t** argv) {
         "99th)",
         format("%.0f / %.0f / %.0f ms", follow.median, follow.p90, follow.p99));
 
+    const IdleCpu floorIdle = FloorIdleCost();
+    row("Idle floor, the minimal program with one 100 ms timer: CPU time per second of the program / of "
+        "Wine's server",
+        format("%.2f ms / %.2f ms", floorIdle.programPerSecond, floorIdle.serverPerSecond));
     for (int pins : {1, 5, 20}) {
         const Idle idle = IdleCost(folder, pins);
+        const char* plural = pins == 1 ? "" : "s";
         row(format("Idle, %d pricked pin%s on still, inactive targets: SetWindowPos calls per second / CPU "
-                   "time per second",
-                   pins, pins == 1 ? "" : "s")
+                   "time per second of Dokkle / of Wine's server",
+                   pins, plural)
                 .c_str(),
-            format("%.1f / %.2f ms", idle.callsPerSecond, idle.cpuPerSecond));
+            format("%.1f / %.2f ms / %.2f ms", idle.callsPerSecond, idle.cpu.programPerSecond,
+                   idle.cpu.serverPerSecond));
         if (pins != 5) {
-            row(format("Memory with %d pin%s: committed bytes / working set", pins, pins == 1 ? "" : "s")
-                    .c_str(),
+            row(format("Memory with %d pin%s: committed bytes / working set", pins, plural).c_str(),
                 format("%.2f MiB / %.2f MiB", idle.committed / 1048576.0, idle.workingSet / 1048576.0));
         }
     }

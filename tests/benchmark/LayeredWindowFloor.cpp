@@ -1,5 +1,6 @@
 // The floor for Dokkle's start-up: a program that only opens one small layered window, drawn with
-// per-pixel opacity, and waits. Nothing can start a layered window faster than this does.
+// per-pixel opacity, and waits. Nothing can start a layered window faster than this does. Its window
+// has a 100 ms timer that does nothing, the reference for what a pin's follow timer costs while idle.
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -32,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     ShowWindow(window, SW_SHOW);
+    SetTimer(window, 1, 100, nullptr);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);

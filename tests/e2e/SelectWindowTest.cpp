@@ -128,6 +128,21 @@ TEST_F(SelectWindow, TypingAndEnterWalkTheMatchingLinesAndWrapAround) {
     EXPECT_TRUE(Closes(view));
 }
 
+// Typed as characters, not as keys: what an input method hands the box once a word is chosen.
+TEST_F(SelectWindow, AJapaneseKeywordFindsTheWindowWhoseTitleHoldsIt) {
+    LocalWindow schedule({.title = L"予定表 12月", .bounds = {450, 100, 700, 300}});
+    LocalWindow memo({.title = L"議事録", .bounds = {60, 100, 360, 300}});
+    HWND pin = PrickAt(memo.Centre());
+    const SelectDialogView view = OpenDialogOf(pin);
+    ASSERT_NE(view.Handle(), nullptr);
+    ASSERT_TRUE(Selects(view, memo.Handle()));
+    TypeText(L"予定");
+    EXPECT_TRUE(WaitUntil([&] { return view.ControlText(Layout::txtKeyword) == L"予定"; }, 1000));
+    EXPECT_TRUE(Selects(view, schedule.Handle()));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(Closes(view));
+}
+
 TEST_F(SelectWindow, TheDialogStandsAsLaidOutWithItsCaptionsAndASunkenMap) {
     TargetProcess target;
     HWND pin = PrickAt(target.FreePoint());

@@ -88,6 +88,18 @@ TEST_F(WindowInfoOperations, EnterInTheTitleBoxRetitlesTheTarget) {
     EXPECT_TRUE(IsWindow(dialog.Window()));
 }
 
+// Typed as characters, not as keys: what an input method hands the box once a word is chosen.
+TEST_F(WindowInfoOperations, EveryTextBoxTakesJapaneseTypedAsCharacters) {
+    TargetProcess target(RecordingTarget());
+    const InfoDialog dialog = OpenInfoAt(target.FreePoint());
+    ASSERT_TRUE(dialog);
+    for (ControlId box : {txtWindowTitle, txtLeft, txtTop, txtWidth, txtHeight}) {
+        dialog.Click(box);  // selects what the box holds, so the typing replaces it
+        TypeText(L"日本語の入力");
+        EXPECT_TRUE(WaitUntil([&] { return dialog.Text(box) == L"日本語の入力"; })) << box;
+    }
+}
+
 TEST_F(WindowInfoOperations, EnterInANumberBoxMovesAndResizesRoundingHalvesToEvenIntoTheTopmostBand) {
     TargetProcess target(RecordingTarget());
     const InfoDialog dialog = OpenInfoAt(target.FreePoint());
