@@ -428,7 +428,8 @@ int Measure(int argc, wchar_t** argv) {
 
     WIN32_FILE_ATTRIBUTE_DATA executable{};
     GetFileAttributesExW((BuildFolder() + L"Dokkle.exe").c_str(), GetFileExInfoStandard, &executable);
-    row("Size of Dokkle.exe", format("%lu KiB", static_cast<unsigned long>(executable.nFileSizeLow / 1024)));
+    const unsigned long bytes = executable.nFileSizeLow;
+    row("Size of Dokkle.exe", format("%lu bytes (%lu KiB)", bytes, bytes / 1024));
 
     const int result = enduranceCycles > 0 ? EnduranceRun(folder, enduranceCycles, table) : 0;
     std::fclose(table);

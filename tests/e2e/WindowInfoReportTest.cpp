@@ -50,6 +50,37 @@ std::vector<std::wstring> ExpectedReport(const TargetProcess& target, const std:
     return lines;
 }
 
+// The common controls library that a process has loaded, if any: its path.
+std::optional<std::wstring> CommonControlsOf(HANDLE process) {
+    for (const std::wstring& line : ModuleLines(process)) {
+        std::wstring lower = line;
+        CharLowerW(lower.data());
+        if (lower.ends_with(L"\\comctl32.dll")) return line.substr(line.find(L" : ") + 3);
+    }
+    return std::nullopt;
+}
+
+// Version 6 is an assembly of the side-by-side store, whose folder names it ("..._6.0...."); its file's
+// own version resource does not tell the two apart under Wine.
+bool IsVersion6Assembly(std::wstring path) {
+    CharLowerW(path.data());
+    const size_t assembly = path.find(L"microsoft.windows.common-controls_");
+    return assembly != std::wstring::npos && path.find(L"_6.", assembly) != std::wstring::npos;
+}
+
+// A pin starts without the library; the dialog that needs it gets the version 6 controls.
+TEST_F(WindowInfoReport, TheCommonControlsLibraryComesWithTheDialogInItsVersion6) {
+    TargetProcess target(KnownTarget());
+    pin = PrickAt(target.FreePoint());
+    ASSERT_NE(pin, nullptr);
+    EXPECT_EQ(CommonControlsOf(dokkle->Handle()), std::nullopt);
+    const InfoDialog dialog = OpenInfo();
+    ASSERT_TRUE(dialog);
+    const std::optional<std::wstring> library = CommonControlsOf(dokkle->Handle());
+    ASSERT_TRUE(library);
+    EXPECT_TRUE(IsVersion6Assembly(*library)) << *library;
+}
+
 TEST_F(WindowInfoReport, MatchesTheTargetLineForLineAndFillsTheOperationsBoxes) {
     TargetProcess target(KnownTarget());
     const InfoDialog dialog = OpenInfoAt(target.FreePoint());
