@@ -8,6 +8,7 @@
 #include "common/FormatHex8.h"
 #include "common/Controls.h"
 #include "common/modGeneralTips.h"
+#include "res/ResourceNames.h"
 #include "tools/ProcessPriority.h"
 #include "tools/WindowFactsReader.h"
 #include "tools/WindowIdentity.h"
@@ -102,11 +103,12 @@ bool frmWindowInfo::EnsureWindow() {
 void frmWindowInfo::OnInitDialog() {
     CreateControls();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconW(instance, L"PIN")));
-    SendMessageW(
-        Window(), WM_SETICON, ICON_SMALL,
-        reinterpret_cast<LPARAM>(LoadImageW(instance, L"PIN", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+    SendMessageW(Window(), WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconW(instance, ResourceNames::Icon)));
+    SendMessageW(Window(), WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadImageW(instance, ResourceNames::Icon, IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
     HWND priorities = Control(cmbProcessPriority);

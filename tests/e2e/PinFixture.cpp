@@ -62,7 +62,7 @@ HWND PinTest::LaunchAnotherPinAt(POINT point) {
     HWND pin = nullptr;
     const bool hanging = WaitUntil([&] {
         for (HWND candidate : dokkle->Pins()) {
-            if (TitleOf(candidate) != L"Dokkle v1.2" && PinHangsAt(candidate, point)) pin = candidate;
+            if (TitleOf(candidate) != MainPinTitle && PinHangsAt(candidate, point)) pin = candidate;
         }
         return dokkle->Pins().size() == before + 1 && pin != nullptr;
     });

@@ -67,7 +67,7 @@ TEST_F(SelectWindow, ListsEveryTopLevelWindowButItselfInZOrderWithExactLines) {
                                                   {hidden.Handle(), L"隠れた窓 Ελληνικά"},
                                                   {owned.Handle(), L"owned"},
                                                   {target.Window(), L"Dokkle Test Target"},
-                                                  {pin, L"Dokkle v1.2"}};
+                                                  {pin, MainPinTitle}};
     std::vector<HWND> listed;
     for (const std::wstring& line : lines) {
         for (const auto& [window, title] : ours) {
