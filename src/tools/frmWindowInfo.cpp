@@ -137,21 +137,6 @@ void frmWindowInfo::CreateControls() {
     }
 }
 
-void frmWindowInfo::PlaceOnScreen() {
-    // Centred on the screen the user is working on, where the cursor is.
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT bounds{};
-    GetWindowRect(Window(), &bounds);
-    const RECT& work = monitor.rcWork;
-    const int left = work.left + (modGeneralTips::RectWidth(work) - modGeneralTips::RectWidth(bounds)) / 2;
-    const int top = work.top + (modGeneralTips::RectHeight(work) - modGeneralTips::RectHeight(bounds)) / 2;
-    SetWindowPos(Window(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // clang-format off
 bool frmWindowInfo::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -5,6 +5,23 @@
 
 namespace dokkle::e2e {
 
+::testing::AssertionResult IsCentredOnWorkAreaUnderCursor(HWND window) {
+    const RECT work = WorkAreaUnderCursor();
+    const RECT bounds = RectOf(window);
+    const LONG before[] = {bounds.left - work.left, bounds.top - work.top};
+    const LONG after[] = {work.right - bounds.right, work.bottom - bounds.bottom};
+    for (int axis = 0; axis < 2; ++axis) {
+        const LONG extra = after[axis] - before[axis];
+        if (before[axis] < 0 || extra < 0 || extra > 1) {
+            return ::testing::AssertionFailure()
+                   << "window (" << bounds.left << ", " << bounds.top << ")-(" << bounds.right << ", "
+                   << bounds.bottom << ") on work area (" << work.left << ", " << work.top << ")-("
+                   << work.right << ", " << work.bottom << ")";
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 std::string FileText(const std::wstring& path) {
     std::ifstream file(path.c_str(), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

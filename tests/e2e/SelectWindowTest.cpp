@@ -87,6 +87,14 @@ TEST_F(SelectWindow, ListsEveryTopLevelWindowButItselfInZOrderWithExactLines) {
     EXPECT_TRUE(IsTopmost(view.Handle()));
 }
 
+TEST_F(SelectWindow, OpensCentredOnTheWorkAreaOfTheScreenUnderTheCursor) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    const SelectDialogView view = OpenDialogOf(pin);
+    ASSERT_NE(view.Handle(), nullptr);
+    EXPECT_TRUE(IsCentredOnWorkAreaUnderCursor(view.Handle()));
+}
+
 TEST_F(SelectWindow, TypingAndEnterWalkTheMatchingLinesAndWrapAround) {
     LocalWindow mail({.title = L"Mail", .bounds = {450, 420, 700, 600}, .topmost = true});
     LocalWindow summary({.title = L"summary", .bounds = {450, 100, 700, 300}, .topmost = true});
