@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/DialogPlacement.h"
 #include "common/FormLifetime.h"
 
 namespace dokkle {
@@ -113,6 +114,20 @@ INT_PTR CALLBACK BaseDialog::DialogProc(HWND window, UINT message, WPARAM wParam
         FormLifetime::FormClosed();
     }
     return handled ? TRUE : FALSE;
+}
+
+void BaseDialog::PlaceOnScreen() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    RECT bounds{};
+    GetWindowRect(window_, &bounds);
+    const RECT& work = monitor.rcWork;
+    const Point corner = PlaceDialog(Rect{work.left, work.top, work.right, work.bottom},
+                                     bounds.right - bounds.left, bounds.bottom - bounds.top);
+    SetWindowPos(window_, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace dokkle

@@ -26,6 +26,10 @@ class BaseDialog {
     void CloseDialog();
 
   protected:
+    // Centres the dialog on the work area of the monitor under the cursor, where the user is working,
+    // wholly inside it where it fits.
+    void PlaceOnScreen();
+
     // Called once the window exists and before it is shown.
     virtual void OnInitDialog() = 0;
     // The dialog's own handling: true when the message was handled (result in DWLP_MSGRESULT if needed).

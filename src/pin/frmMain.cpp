@@ -6,6 +6,7 @@
 #include "common/modGeneralTips.h"
 #include "pin/FollowStatistics.h"
 #include "messaging/HandOffMessage.h"
+#include "res/ResourceNames.h"
 #include "tools/frmWindowInfo.h"
 
 namespace dokkle {
@@ -68,9 +69,9 @@ frmMain* frmMain::CreateHidden(Maker& maker, const std::wstring& caption, bool s
     // pin's first activation the start of COM.
     windowClass.style = CS_DBLCLKS | CS_IME;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(windowClass.hInstance, L"PIN");
+    windowClass.hIcon = LoadIconW(windowClass.hInstance, ResourceNames::Icon);
     // The pin's own pointer while the mouse is over a pricked pin: a hand pointing up.
-    windowClass.hCursor = LoadCursorW(windowClass.hInstance, L"HAND");
+    windowClass.hCursor = LoadCursorW(windowClass.hInstance, ResourceNames::HandCursor);
     windowClass.lpszClassName = ClassName;
     RegisterWindowClass(windowClass);
 

@@ -10,6 +10,7 @@
 #include "common/modGeneralTips.h"
 #include "render/DesignFileCheck.h"
 #include "render/PinComposition.h"
+#include "res/ResourceNames.h"
 
 namespace dokkle {
 namespace {
@@ -43,7 +44,7 @@ BitmapHandle LoadDesignOrBuiltIn(const std::wstring& BitmapPath) {
     }
     if (!IsComposable(design)) {
         design = BitmapHandle();
-        design.LoadFromResource(L"DEFAULT", true);
+        design.LoadFromResource(ResourceNames::DefaultDesign, true);
     }
     return design;
 }

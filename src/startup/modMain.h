@@ -6,7 +6,7 @@
 
 namespace dokkle::modMain {
 
-// "Dokkle v1.2": the main pin's caption, by which a later launch finds the running copy.
+// "Dokkle v" and the version: the main pin's caption, by which a later launch finds the running copy.
 const std::wstring& MainTitle();
 std::wstring BuildMainTitle(const std::wstring& title, int major, int minor);
 

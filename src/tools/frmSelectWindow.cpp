@@ -89,7 +89,7 @@ void frmSelectWindow::Form_Load() {
     RECT client{};
     GetClientRect(Window(), &client);
     Form_Resize(client.right, client.bottom);
-    CentreOnScreen();
+    PlaceOnScreen();
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SendMessageW(Window(), DM_SETDEFID, SelectWindowLayout::cmdOK, 0);
     RefreshWindowList();
@@ -114,16 +114,6 @@ void frmSelectWindow::CreateControls() {
     cmdUpdate = GetDlgItem(Window(), SelectWindowLayout::cmdUpdate);
     cmdOK = GetDlgItem(Window(), SelectWindowLayout::cmdOK);
     cmdCancel = GetDlgItem(Window(), SelectWindowLayout::cmdCancel);
-}
-
-void frmSelectWindow::CentreOnScreen() {
-    RECT workArea{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    RECT bounds{};
-    GetWindowRect(Window(), &bounds);
-    const int left = workArea.left + (workArea.right - workArea.left - (bounds.right - bounds.left)) / 2;
-    const int top = workArea.top + (workArea.bottom - workArea.top - (bounds.bottom - bounds.top)) / 2;
-    SetWindowPos(Window(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmSelectWindow::Form_Resize(int32_t width, int32_t height) {

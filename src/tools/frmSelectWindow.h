@@ -39,7 +39,6 @@ class frmSelectWindow final : private BaseDialog, private PictureBox::Events {
 
     void Form_Load();
     void CreateControls();
-    void CentreOnScreen();
     void Form_Resize(int32_t width, int32_t height);
     void MovePanel(Point corner);
     void OnCommand(int id, int code);

@@ -7,6 +7,7 @@
 #include "common/CommonControlsLibrary.h"
 #include "common/Controls.h"
 #include "common/modGeneralTips.h"
+#include "res/ResourceNames.h"
 #include "tools/ProcessPriority.h"
 #include "tools/WindowFactsReader.h"
 #include "tools/WindowIdentity.h"
@@ -101,11 +102,12 @@ bool frmWindowInfo::EnsureWindow() {
 void frmWindowInfo::OnInitDialog() {
     CreateControls();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconW(instance, L"PIN")));
-    SendMessageW(
-        Window(), WM_SETICON, ICON_SMALL,
-        reinterpret_cast<LPARAM>(LoadImageW(instance, L"PIN", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+    SendMessageW(Window(), WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconW(instance, ResourceNames::Icon)));
+    SendMessageW(Window(), WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadImageW(instance, ResourceNames::Icon, IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
     HWND priorities = Control(cmbProcessPriority);
@@ -133,21 +135,6 @@ void frmWindowInfo::CreateControls() {
         if (IsMouseButton(control.id))
             CommonControlsLibrary::SetWindowSubclass(window, MouseButtonSubclass, 0, 0);
     }
-}
-
-void frmWindowInfo::PlaceOnScreen() {
-    // Centred on the screen the user is working on, where the cursor is.
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT bounds{};
-    GetWindowRect(Window(), &bounds);
-    const RECT& work = monitor.rcWork;
-    const int left = work.left + (modGeneralTips::RectWidth(work) - modGeneralTips::RectWidth(bounds)) / 2;
-    const int top = work.top + (modGeneralTips::RectHeight(work) - modGeneralTips::RectHeight(bounds)) / 2;
-    SetWindowPos(Window(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // clang-format off

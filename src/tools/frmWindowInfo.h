@@ -40,7 +40,6 @@ class frmWindowInfo final : public BaseDialog {
     bool EnsureWindow();
     void OnInitDialog() override;
     void CreateControls();
-    void PlaceOnScreen();
     bool HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(int id, int code);
     void TextBox_GotFocus(int id);

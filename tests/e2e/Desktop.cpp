@@ -142,6 +142,13 @@ RECT RectOf(HWND window) {
     return rect;
 }
 
+RECT WorkAreaUnderCursor() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromPoint(CursorPosition(), MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
+}
+
 bool IsTopmost(HWND window) {
     return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }

@@ -29,6 +29,8 @@ POINT CursorPosition();
 std::wstring TitleOf(HWND window);
 std::wstring ClassOf(HWND window);
 RECT RectOf(HWND window);
+// The work area (the screen less the taskbar) of the monitor under the mouse cursor.
+RECT WorkAreaUnderCursor();
 bool IsTopmost(HWND window);
 // The texts of a window's child controls, another process's included.
 std::vector<std::wstring> TextsOf(HWND window);

@@ -8,8 +8,12 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "common/AppVersion.h"
 
 namespace dokkle::e2e {
+
+// The main pin's caption: the title and the version the program was built with.
+inline const std::wstring MainPinTitle = L"" DOKKLE_TITLE L" v" DOKKLE_VERSION_TEXT;
 
 // Deletes a folder with everything in it; the path ends in a backslash.
 void RemoveFolder(const std::wstring& folder);

@@ -12,8 +12,6 @@
 namespace dokkle::e2e {
 namespace {
 
-constexpr const wchar_t* MainTitle = L"Dokkle v1.2";
-
 class HandOff : public ::testing::Test {
   protected:
     void TearDown() override {
@@ -45,7 +43,7 @@ TEST_F(HandOff, AWindowThatOnlyBearsTheMainTitleIsNoDestination) {
     const std::wstring folder = NewFolder();
     DokkleProcess running(folder);
     ASSERT_TRUE(running.WaitForPinCount(1));
-    LocalWindow impostor({.title = MainTitle, .bounds = {100, 100, 400, 300}, .topmost = true});
+    LocalWindow impostor({.title = MainPinTitle, .bounds = {100, 100, 400, 300}, .topmost = true});
     SetForegroundWindow(impostor.Handle());
 
     DokkleProcess later(folder);
@@ -75,7 +73,7 @@ TEST_F(HandOff, LaunchesAtTheSameInstantAreNeverLost) {
             << "round " << round;
         EXPECT_TRUE(running->WaitForPinCount(3))
             << "round " << round << ": " << running->Pins().size() << " pins";
-        EXPECT_NE(running->PinTitled(MainTitle), nullptr);
+        EXPECT_NE(running->PinTitled(MainPinTitle), nullptr);
         for (const auto& process : launches) {
             if (process.get() == running) continue;
             EXPECT_EQ(process->ExitCode(), 0u);

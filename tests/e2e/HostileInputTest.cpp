@@ -36,7 +36,7 @@ bool HoldsTheMouse(HWND pin) {
 
 TEST_F(HostileInput, AThousandCopyDataMessagesWithRandomPayloadsMakeNoPin) {
     LaunchWithMouseAt(POINT{300, 300});
-    HWND pin = dokkle->PinTitled(L"Dokkle v1.2");
+    HWND pin = dokkle->PinTitled(MainPinTitle);
     ASSERT_NE(pin, nullptr);
     std::mt19937 random(20261207);
     static const wchar_t request[] = L"CREATENEWPIN";

@@ -5,6 +5,23 @@
 
 namespace dokkle::e2e {
 
+::testing::AssertionResult IsCentredOnWorkAreaUnderCursor(HWND window) {
+    const RECT work = WorkAreaUnderCursor();
+    const RECT bounds = RectOf(window);
+    const LONG before[] = {bounds.left - work.left, bounds.top - work.top};
+    const LONG after[] = {work.right - bounds.right, work.bottom - bounds.bottom};
+    for (int axis = 0; axis < 2; ++axis) {
+        const LONG extra = after[axis] - before[axis];
+        if (before[axis] < 0 || extra < 0 || extra > 1) {
+            return ::testing::AssertionFailure()
+                   << "window (" << bounds.left << ", " << bounds.top << ")-(" << bounds.right << ", "
+                   << bounds.bottom << ") on work area (" << work.left << ", " << work.top << ")-("
+                   << work.right << ", " << work.bottom << ")";
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 std::string FileText(const std::wstring& path) {
     std::ifstream file(path.c_str(), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -62,7 +79,7 @@ HWND PinTest::LaunchAnotherPinAt(POINT point) {
     HWND pin = nullptr;
     const bool hanging = WaitUntil([&] {
         for (HWND candidate : dokkle->Pins()) {
-            if (TitleOf(candidate) != L"Dokkle v1.2" && PinHangsAt(candidate, point)) pin = candidate;
+            if (TitleOf(candidate) != MainPinTitle && PinHangsAt(candidate, point)) pin = candidate;
         }
         return dokkle->Pins().size() == before + 1 && pin != nullptr;
     });

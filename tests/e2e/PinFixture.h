@@ -20,6 +20,10 @@ constexpr POINT StandardTip{12, 37};
 // A point on the knob of that design's pricked picture, where a press reaches the pin.
 constexpr POINT StandardPrickedKnob{12, 22};
 
+// Whether the window lies wholly inside the work area under the cursor with equal room on either side
+// of it, or one pixel more after it, across and down.
+::testing::AssertionResult IsCentredOnWorkAreaUnderCursor(HWND window);
+
 // The bytes of a file, such as the settings file the program writes; empty if there is none.
 std::string FileText(const std::wstring& path);
 

@@ -146,7 +146,7 @@ TEST_F(PinMenu, TheVersionBoxShowsTheVersionAndLegalNoticeWithTheTargetNotTopmos
     EXPECT_FALSE(IsTopmost(target.Window()));
     const auto texts = TextsOf(box);
     const std::wstring expected =
-        L"Dokkle - バージョン 1.2\r\nCopyright (C) 2026 The Dokkle developers. Free to use, copy and change.";
+        L"Dokkle - バージョン " DOKKLE_VERSION_TEXT L"\r\nCopyright (C) 2026 The Dokkle developers. Free to use, copy and change.";
     EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end());
 
     PressKey(VK_RETURN);

@@ -13,6 +13,7 @@
 #include "PinFixture.h"
 #include "Screen.h"
 #include "render/PinComposition.h"
+#include "res/ResourceNames.h"
 
 namespace dokkle::e2e {
 namespace {
@@ -39,8 +40,8 @@ Design ReadDesignFile(const std::wstring& path) {
 
 Design BuiltInDesign() {
     Design design;
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), L"DEFAULT", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), ResourceNames::DefaultDesign,
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     BITMAP facts{};
     GetObjectW(bitmap, sizeof(facts), &facts);
     design.width = facts.bmWidth;

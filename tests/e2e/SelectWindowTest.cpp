@@ -67,7 +67,7 @@ TEST_F(SelectWindow, ListsEveryTopLevelWindowButItselfInZOrderWithExactLines) {
                                                   {hidden.Handle(), L"隠れた窓 Ελληνικά"},
                                                   {owned.Handle(), L"owned"},
                                                   {target.Window(), L"Dokkle Test Target"},
-                                                  {pin, L"Dokkle v1.2"}};
+                                                  {pin, MainPinTitle}};
     std::vector<HWND> listed;
     for (const std::wstring& line : lines) {
         for (const auto& [window, title] : ours) {
@@ -85,6 +85,14 @@ TEST_F(SelectWindow, ListsEveryTopLevelWindowButItselfInZOrderWithExactLines) {
     EXPECT_EQ(view.SelectedLine(), view.LineOf(target.Window()));
     EXPECT_TRUE(IsWindowEnabled(view.Control(Layout::cmdOK)));
     EXPECT_TRUE(IsTopmost(view.Handle()));
+}
+
+TEST_F(SelectWindow, OpensCentredOnTheWorkAreaOfTheScreenUnderTheCursor) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    const SelectDialogView view = OpenDialogOf(pin);
+    ASSERT_NE(view.Handle(), nullptr);
+    EXPECT_TRUE(IsCentredOnWorkAreaUnderCursor(view.Handle()));
 }
 
 TEST_F(SelectWindow, TypingAndEnterWalkTheMatchingLinesAndWrapAround) {

@@ -14,8 +14,7 @@
 namespace dokkle::e2e {
 namespace {
 
-constexpr const wchar_t* MainTitle = L"Dokkle v1.2";
-constexpr const wchar_t* InstanceTitle = L"Dokkle v1.2 Instance";
+const std::wstring InstanceTitle = MainPinTitle + L" Instance";
 
 // Whether the window handled the request: once it has, whatever the request does has been done.
 bool SendCopyData(HWND window, const void* data, DWORD byteCount) {
@@ -49,7 +48,7 @@ TEST_F(Startup, TheFirstLaunchShowsOneTopmostLayeredPinWithoutCaptionOrTaskbarEn
     ASSERT_EQ(dokkle.VisibleWindows().size(), 1u);
 
     HWND pin = dokkle.VisibleWindows().front();
-    EXPECT_EQ(TitleOf(pin), MainTitle);
+    EXPECT_EQ(TitleOf(pin), MainPinTitle);
     const LONG style = GetWindowLongW(pin, GWL_STYLE);
     const LONG extendedStyle = GetWindowLongW(pin, GWL_EXSTYLE);
     EXPECT_TRUE(extendedStyle & WS_EX_TOPMOST);
@@ -79,17 +78,17 @@ TEST_F(Startup, ASecondLaunchHandsOffAndEndsWithoutAWindowOfItsOwn) {
     EXPECT_EQ(second.ExitCode(), 0u);
 
     ASSERT_TRUE(first.WaitForPinCount(2));
-    EXPECT_NE(first.PinTitled(MainTitle), nullptr);
+    EXPECT_NE(first.PinTitled(MainPinTitle), nullptr);
     EXPECT_NE(first.PinTitled(InstanceTitle), nullptr);
 }
 
 TEST_F(Startup, WithTheMainPinClosedALaterLaunchCreatesNothing) {
     DokkleProcess first(folder);
     ASSERT_TRUE(first.WaitForPinCount(1));
-    SendCreateNewPin(first.PinTitled(MainTitle));
+    SendCreateNewPin(first.PinTitled(MainPinTitle));
     ASSERT_TRUE(first.WaitForPinCount(2));
 
-    ClosePin(first.PinTitled(MainTitle));
+    ClosePin(first.PinTitled(MainPinTitle));
     ASSERT_TRUE(first.WaitForPinCount(1));
     DokkleProcess later(folder);
     EXPECT_TRUE(later.WaitForExit(5000));
@@ -101,7 +100,7 @@ TEST_F(Startup, WithTheMainPinClosedALaterLaunchCreatesNothing) {
 TEST_F(Startup, ASixthPinHasNoListenerButLaunchesStillReachTheMainPin) {
     DokkleProcess dokkle(folder);
     ASSERT_TRUE(dokkle.WaitForPinCount(1));
-    HWND mainPin = dokkle.PinTitled(MainTitle);
+    HWND mainPin = dokkle.PinTitled(MainPinTitle);
     std::vector<HWND> pinsInOrder{mainPin};
     for (size_t count = 2; count <= 6; ++count) {
         SendCreateNewPin(mainPin);
@@ -144,10 +143,10 @@ TEST_F(Startup, ASixthPinHasNoListenerButLaunchesStillReachTheMainPin) {
 TEST_F(Startup, ClosingTheLastPinEndsTheProcess) {
     DokkleProcess dokkle(folder);
     ASSERT_TRUE(dokkle.WaitForPinCount(1));
-    SendCreateNewPin(dokkle.PinTitled(MainTitle));
+    SendCreateNewPin(dokkle.PinTitled(MainPinTitle));
     ASSERT_TRUE(dokkle.WaitForPinCount(2));
 
-    ClosePin(dokkle.PinTitled(MainTitle));
+    ClosePin(dokkle.PinTitled(MainPinTitle));
     ASSERT_TRUE(dokkle.WaitForPinCount(1));
     PumpMessagesFor(200);  // a while in which the process must not end
     EXPECT_TRUE(dokkle.IsRunning());
@@ -164,7 +163,7 @@ TEST_F(Startup, AKilledCopyLeavesNothingThatBlocksTheNextLaunch) {
     }
     DokkleProcess next(folder);
     EXPECT_TRUE(next.WaitForPinCount(1));
-    EXPECT_NE(next.PinTitled(MainTitle), nullptr);
+    EXPECT_NE(next.PinTitled(MainPinTitle), nullptr);
 }
 
 TEST_F(Startup, ACopyOfTheProgramElsewhereRunsOnItsOwn) {
@@ -178,7 +177,7 @@ TEST_F(Startup, ACopyOfTheProgramElsewhereRunsOnItsOwn) {
 TEST_F(Startup, RequestsWithAnyOtherPayloadCreateNothing) {
     DokkleProcess dokkle(folder);
     ASSERT_TRUE(dokkle.WaitForPinCount(1));
-    HWND mainPin = dokkle.PinTitled(MainTitle);
+    HWND mainPin = dokkle.PinTitled(MainPinTitle);
 
     static const wchar_t withTerminator[] = L"CREATENEWPIN";
     EXPECT_TRUE(SendCopyData(mainPin, withTerminator, sizeof(withTerminator)));  // the NUL counted
@@ -201,7 +200,7 @@ TEST_F(Startup, RequestsWithAnyOtherPayloadCreateNothing) {
 TEST_F(Startup, AHungRunningCopyDoesNotKeepALaterLaunchWaiting) {
     DokkleProcess first(folder);
     ASSERT_TRUE(first.WaitForPinCount(1));
-    const DWORD threadId = GetWindowThreadProcessId(first.PinTitled(MainTitle), nullptr);
+    const DWORD threadId = GetWindowThreadProcessId(first.PinTitled(MainPinTitle), nullptr);
     HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, threadId);
     ASSERT_NE(thread, nullptr);
     ASSERT_NE(SuspendThread(thread), static_cast<DWORD>(-1));

@@ -157,6 +157,13 @@ TEST_F(WindowInfoReport, StatesPlacesAndTitlesAsTheTargetChangesAndTheReportIsRe
     EXPECT_EQ(dialog.Text(txtWindowTitle), L"新しい題名");
 }
 
+TEST_F(WindowInfoReport, OpensCentredOnTheWorkAreaOfTheScreenUnderTheCursor) {
+    TargetProcess target;
+    const InfoDialog dialog = OpenInfoAt(target.FreePoint());
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(IsCentredOnWorkAreaUnderCursor(dialog.Window()));
+}
+
 TEST_F(WindowInfoReport, AnOwnedPopUpReportsItsOwnerAsItsParent) {
     TargetOptions options = KnownTarget();
     options.withOwnedPopup = true;

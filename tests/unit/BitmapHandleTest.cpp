@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/DeviceContextHandle.h"
+#include "res/ResourceNames.h"
 
 namespace dokkle {
 namespace {
@@ -20,7 +21,7 @@ std::vector<uint8_t> Pattern(size_t size) {
 
 TEST(BitmapHandle, ABuiltIn40By60Design) {
     BitmapHandle design;
-    design.LoadFromResource(L"DEFAULT", true);
+    design.LoadFromResource(ResourceNames::DefaultDesign, true);
     EXPECT_EQ(design.Width(), 40);
     EXPECT_EQ(design.Height(), 60);
     EXPECT_EQ(design.BitsPerPixel(), 24);
@@ -98,7 +99,7 @@ TEST(BitmapHandle, AMissingFileLeavesNoBitmapAndTheResourceThenLoads) {
     design.LoadFromFile(L"Z:\\no\\such\\design.bmp", true);
     EXPECT_EQ(design.GetHandle(), nullptr);
     EXPECT_EQ(design.Width(), 0);
-    design.LoadFromResource(L"DEFAULT", true);
+    design.LoadFromResource(ResourceNames::DefaultDesign, true);
     EXPECT_NE(design.GetHandle(), nullptr);
     EXPECT_EQ(design.Width(), 40);
 }

@@ -13,6 +13,7 @@
 #include "TemporaryFileTest.h"
 #include "TestBitmaps.h"
 #include "render/PinComposition.h"
+#include "res/ResourceNames.h"
 
 namespace dokkle {
 namespace {
@@ -92,7 +93,7 @@ TEST_F(PinImage, EveryUnusableDesignGivesTheBuiltInOne) {
 
 TEST_F(PinImage, TheComposedImageIsTheCellOfTheChosenRowAt32Bits) {
     BitmapHandle design;
-    design.LoadFromResource(L"DEFAULT", true);
+    design.LoadFromResource(ResourceNames::DefaultDesign, true);
     const BitmapHandle composed = ComposePinImage(design, 1);
     EXPECT_EQ(composed.Width(), 20);
     EXPECT_EQ(composed.Height(), 30);

@@ -4,12 +4,13 @@
 #include <windows.h>
 
 #include "render/BitmapHandle.h"
+#include "res/ResourceNames.h"
 
 namespace dokkle {
 namespace {
 
 TEST(Resources, TheHandCursorIs32By32WithItsHotSpotAtTheFingertip) {
-    HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), L"HAND");
+    HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), ResourceNames::HandCursor);
     ASSERT_NE(hand, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(hand, &info));
@@ -25,7 +26,7 @@ TEST(Resources, TheHandCursorIs32By32WithItsHotSpotAtTheFingertip) {
 
 TEST(Resources, TheBuiltInDesignIs40By60At24Bits) {
     BitmapHandle design;
-    design.LoadFromResource(L"DEFAULT", true);
+    design.LoadFromResource(ResourceNames::DefaultDesign, true);
     ASSERT_NE(design.GetHandle(), nullptr);
     EXPECT_EQ(design.Width(), 40);
     EXPECT_EQ(design.Height(), 60);
@@ -33,8 +34,8 @@ TEST(Resources, TheBuiltInDesignIs40By60At24Bits) {
 }
 
 TEST(Resources, ThePinIconHasALargeAndASmallPicture) {
-    EXPECT_NE(LoadImageW(GetModuleHandleW(nullptr), L"PIN", IMAGE_ICON, 32, 32, 0), nullptr);
-    EXPECT_NE(LoadImageW(GetModuleHandleW(nullptr), L"PIN", IMAGE_ICON, 16, 16, 0), nullptr);
+    EXPECT_NE(LoadImageW(GetModuleHandleW(nullptr), ResourceNames::Icon, IMAGE_ICON, 32, 32, 0), nullptr);
+    EXPECT_NE(LoadImageW(GetModuleHandleW(nullptr), ResourceNames::Icon, IMAGE_ICON, 16, 16, 0), nullptr);
 }
 
 }  // namespace
