@@ -176,13 +176,14 @@ int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table) {
     const double minutes = (static_cast<double>(GetTickCount64()) - began) / 60000.0;
 
     char measure[200], result[400];
+    // The time taken goes with the result, so that two runs' rows match by their measure.
     std::snprintf(measure, sizeof(measure),
-                  "Endurance: %d pick-up/drop cycles and %d design changes on one pin (%.1f minutes)", cycles,
-                  designChanges, minutes);
+                  "Endurance: %d pick-up/drop cycles and %d design changes on one pin", cycles,
+                  designChanges);
     std::snprintf(result, sizeof(result),
-                  "before: %s; after: %s; cycles that did not complete: %d; cursor %s",
+                  "before: %s; after: %s; cycles that did not complete: %d; cursor %s; %.1f minutes",
                   Describe(before).c_str(), Describe(after).c_str(), failures,
-                  cursor.flags & CURSOR_SHOWING ? "shown" : "hidden");
+                  cursor.flags & CURSOR_SHOWING ? "shown" : "hidden", minutes);
     std::fprintf(table, "| %s | %s |\n", measure, result);
     std::printf("%s: %s\n", measure, result);
     DestroyWindow(target);
