@@ -376,13 +376,23 @@ int Measure(int argc, wchar_t** argv) {
     std::fprintf(table, "| Measure | Result |\n|---|---|\n");
 
     const std::wstring folder = DokkleProcess::NewSandbox();
+    auto idleRows = [&](int pins) {
+        const Idle idle = IdleCost(folder, pins);
+        const char* plural = pins == 1 ? "" : "s";
+        row(format("Idle, %d pricked pin%s on still, inactive targets: SetWindowPos calls per second / CPU "
+                   "time per second of Dokkle / of Wine's server",
+                   pins, plural)
+                .c_str(),
+            format("%.1f / %.2f ms / %.2f ms", idle.callsPerSecond, idle.cpu.programPerSecond,
+                   idle.cpu.serverPerSecond));
+        if (pins != 5) {
+            row(format("Memory with %d pin%s: committed bytes / working set", pins, plural).c_str(),
+                format("%.2f MiB / %.2f MiB", idle.committed / 1048576.0, idle.workingSet / 1048576.0));
+        }
+    };
     // DOKKLE_IDLE_PINS=N measures only the idle cost of N pins, for looking into it with outside tools.
-    if (const int idlePins = static_cast<int>(GetEnvironmentVariableW(L"DOKKLE_IDLE_PINS", nullptr, 0)) > 0
-                                 ? _wtoi(_wgetenv(L"DOKKLE_IDLE_PINS"))
-                                 : 0) {
-        const Idle idle = IdleCost(folder, idlePins);
-        row(format("Idle, %d pins: CPU per second of Dokkle / of Wine's server", idlePins).c_str(),
-            format("%.2f ms / %.2f ms", idle.cpu.programPerSecond, idle.cpu.serverPerSecond));
+    if (const wchar_t* idlePins = _wgetenv(L"DOKKLE_IDLE_PINS"); idlePins && _wtoi(idlePins) > 0) {
+        idleRows(_wtoi(idlePins));
         std::fclose(table);
         RemoveFolder(folder);
         return 0;
@@ -411,20 +421,7 @@ int Measure(int argc, wchar_t** argv) {
     row("Idle floor, the minimal program with one 100 ms timer: CPU time per second of the program / of "
         "Wine's server",
         format("%.2f ms / %.2f ms", floorIdle.programPerSecond, floorIdle.serverPerSecond));
-    for (int pins : {1, 5, 20}) {
-        const Idle idle = IdleCost(folder, pins);
-        const char* plural = pins == 1 ? "" : "s";
-        row(format("Idle, %d pricked pin%s on still, inactive targets: SetWindowPos calls per second / CPU "
-                   "time per second of Dokkle / of Wine's server",
-                   pins, plural)
-                .c_str(),
-            format("%.1f / %.2f ms / %.2f ms", idle.callsPerSecond, idle.cpu.programPerSecond,
-                   idle.cpu.serverPerSecond));
-        if (pins != 5) {
-            row(format("Memory with %d pin%s: committed bytes / working set", pins, plural).c_str(),
-                format("%.2f MiB / %.2f MiB", idle.committed / 1048576.0, idle.workingSet / 1048576.0));
-        }
-    }
+    for (int pins : {1, 5, 20}) idleRows(pins);
 
     WIN32_FILE_ATTRIBUTE_DATA executable{};
     GetFileAttributesExW((BuildFolder() + L"Dokkle.exe").c_str(), GetFileExInfoStandard, &executable);
