@@ -230,28 +230,29 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
     };
     // Each cycle presses on the knob and drops the pin 10 pixels to the side of where it stands, to and
     // fro between two places, so that no two presses in a row make a double-click. True once the pin
-    // is stuck at its new place; an attempt whose press did not reach the pin is given again, aimed at
-    // the same place, so that no attempt can carry the pin off its target.
+    // is stuck at its new place; a cycle whose press did not reach the pin is given once more (reported),
+    // aimed at the same place, so that no attempt can carry the pin off its target.
     const POINT home = PinOrigin(pin);
     bool toTheSide = true;
     const auto cycle = [&] {
         const POINT destination{home.x + (toTheSide ? 10 : 0), home.y};
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            // A press given again lands where the last one did: not before it could make a double-click.
-            if (attempt > 0) PumpMessagesFor(static_cast<int>(GetDoubleClickTime()) + 100);
-            if (!pinOnTop()) continue;
-            MoveMouseTo(KnobOf(pin));
-            LeftPress();
-            const POINT tip{destination.x + StandardTip.x, destination.y + StandardTip.y};
-            MoveMouseTo(tip);
-            LeftRelease();
-            // Standing there, the pin was carried there.
-            if (WaitUntil([&] { return PinHangsAt(pin, tip) && stuck(); }, 2000)) {
-                toTheSide = !toTheSide;
-                return true;
+        for (int attempt = 0;; ++attempt) {
+            if (pinOnTop()) {
+                MoveMouseTo(KnobOf(pin));
+                LeftPress();
+                const POINT tip{destination.x + StandardTip.x, destination.y + StandardTip.y};
+                MoveMouseTo(tip);
+                LeftRelease();
+                // Standing there, the pin was carried there.
+                if (WaitUntil([&] { return PinHangsAt(pin, tip) && stuck(); }, 2000)) {
+                    toTheSide = !toTheSide;
+                    return true;
+                }
             }
+            if (!RetryOnce("a pick-up and drop did not carry the pin", attempt)) return false;
+            // A press given again lands where the last one did: not before it could make a double-click.
+            PumpMessagesFor(static_cast<int>(GetDoubleClickTime()) + 100);
         }
-        return false;
     };
     ASSERT_TRUE(cycle());
     const auto before = testing::CountGdiObjects(dokkle->Handle());

@@ -1,5 +1,6 @@
 #include "ChildProcess.h"
 
+#include <cstdio>
 #include <stdexcept>
 
 #include "Desktop.h"
@@ -43,10 +44,11 @@ ChildProcess::ChildProcess(const std::wstring& executable, const std::wstring& a
     std::wstring commandLine = L"\"" + executable + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    // Wine's process creation now and then fails with an internal error on a busy machine; a program
-    // that is missing, or that a third try cannot start either, fails the test.
+    // Wine's process creation now and then fails with an internal error on a busy machine; such a
+    // launch is tried once more, and says so. A program that is missing, or that the second try cannot
+    // start either, fails the test.
     DWORD error = ERROR_SUCCESS;
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
         if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                            &startup, &information_)) {
             return;
@@ -54,6 +56,8 @@ ChildProcess::ChildProcess(const std::wstring& executable, const std::wstring& a
         error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_EXE_FORMAT)
             break;
+        std::fprintf(stderr, "[ RETRY    ] cannot start %s: error %lu; tried once more\n",
+                     Utf8(commandLine).c_str(), static_cast<unsigned long>(error));
         Sleep(200);
     }
     throw std::runtime_error("cannot start " + Utf8(commandLine) + " in " + Utf8(folder) + ": error " +

@@ -1,6 +1,7 @@
 #include "PinFixture.h"
 
 #include <fstream>
+#include <iostream>
 #include <iterator>
 
 namespace dokkle::e2e {
@@ -92,14 +93,23 @@ HWND PinTest::OpenMenuWindow() const {
     return menus.empty() ? nullptr : menus.front();
 }
 
+bool RetryOnce(const std::string& step, int attempt) {
+    if (attempt == 0) {
+        std::cout << "[ RETRY    ] " << step << "; given once more" << std::endl;
+        return true;
+    }
+    ADD_FAILURE() << step << ", again after one retry";
+    return false;
+}
+
 bool PinTest::OpenMenuOf(HWND pin) {
     // An injected click goes to the window on top in the X server, which can lag behind Wine's own
-    // order for a moment; a click that reached the window below is simply given again.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // order for a moment; a click that reached the window below is given once more.
+    for (int attempt = 0;; ++attempt) {
         RightClickAt(KnobOf(pin));
         if (WaitUntil([&] { return OpenMenuWindow() != nullptr; }, 1000)) return true;
+        if (!RetryOnce("a right-click on the pin opened no menu", attempt)) return false;
     }
-    return false;
 }
 
 bool PinTest::ChooseFromMenu(HWND pin, const std::vector<WORD>& accessKeys) {

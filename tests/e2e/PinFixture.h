@@ -27,6 +27,10 @@ constexpr POINT StandardPrickedKnob{12, 22};
 // The bytes of a file, such as the settings file the program writes; empty if there is none.
 std::string FileText(const std::wstring& path);
 
+// Retries hide faults: a step that a test gives a second time is reported in its output, and a step
+// that fails again fails the test. True when the step may be given once more (attempt counts from 0).
+bool RetryOnce(const std::string& step, int attempt);
+
 class PinTest : public ::testing::Test {
   protected:
     void SetUp() override;

@@ -204,54 +204,70 @@ TEST_F(WindowInfoReport, APriorityTheListDoesNotOfferLeavesTheLabelAloneAndNothi
     EXPECT_EQ(dialog.PrioritySelection(), CB_ERR);
 }
 
+// What the user sees of the control that has the focus: a button's or a list's caption, or a box's text,
+// each with the kind of control it is.
+std::wstring FocusedControlAsSeen(const InfoDialog& dialog) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog.Window(), nullptr), &info);
+    const std::wstring kind = ClassOf(info.hwndFocus);
+    const auto id = static_cast<ControlId>(GetDlgCtrlID(info.hwndFocus));
+    return kind + L": " + (kind == L"ComboBox" ? std::wstring(L"") : dialog.Text(id));
+}
+
 TEST_F(WindowInfoReport, FocusStartsOnTheFirstOperationAndTabFollowsTheDesign) {
     TargetProcess target(KnownTarget());
     const InfoDialog dialog = OpenInfoAt(target.FreePoint());
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(dialog.Focus(), cmdTopmost);
+    EXPECT_EQ(FocusedControlAsSeen(dialog), L"Button: 常に最前面に表示");
     EXPECT_EQ(dialog.DefaultButton(), cmdClose);
 
-    const ControlId order[] = {
-        cmdNoTopMost,
-        cmdVisible,
-        cmdNotVisible,
-        cmdRedraw,
-        cmdCloseTarget,
-        txtWindowTitle,
-        cmdChangeTitle,
-        txtLeft,
-        txtTop,
-        txtWidth,
-        txtHeight,
-        cmdResize,
-        cmdLeftButton,
-        cmdMiddleButton,
-        cmdRightButton,
-        cmdHardwareStructureChanged,
-        cmdSystemWillBeShutdown,
-        cmbProcessPriority,
-        cmdChangePriority,
-        cmdTerminateProcess,
-        cmdClose,
-        txtInfo,
-        cmdUpdate,
-        cmdTopmost,
+    // The design's focus order, as the user meets it: the captions of the design, and the boxes holding
+    // the known target's title, left, top, width and height.
+    const std::wstring report = dialog.Text(txtInfo);
+    const std::vector<std::wstring> order = {
+        L"Button: …を解除",
+        L"Button: 表示",
+        L"Button: 隠す",
+        L"Button: 再描画",
+        L"Button: 閉じる",
+        L"Edit: 報告テスト Report",
+        L"Button: タイトル変更",
+        L"Edit: 20",
+        L"Edit: 30",
+        L"Edit: 160",
+        L"Edit: 120",
+        L"Button: 移動\r\nリサイズ",
+        L"Button: 左",
+        L"Button: 中",
+        L"Button: 右",
+        L"Button: 「ハードウェア構成が変更された」",
+        L"Button: 「システムが終了されようとしている」",
+        L"ComboBox: ",
+        L"Button: 適用",
+        L"Button: プロセスの強制終了",
+        L"Button: 閉じる",
+        L"Edit: " + report,
+        L"Button: 最新の情報に更新",
+        L"Button: 常に最前面に表示",
     };
-    for (ControlId next : order) {
+    for (const std::wstring& next : order) {
         PressKey(VK_TAB);
-        ASSERT_TRUE(WaitUntil([&] { return dialog.Focus() == next; }, 1000))
-            << "after Tab: " << dialog.Focus();
+        ASSERT_TRUE(WaitUntil([&] { return FocusedControlAsSeen(dialog) == next; }, 1000))
+            << "after Tab: " << testing::PrintToString(FocusedControlAsSeen(dialog)) << ", expected "
+            << testing::PrintToString(next);
         // The default button follows the text boxes, whose whole text is then selected; elsewhere, away
         // from the buttons (which show themselves as the default while they have the focus), it is 閉じる.
-        const bool titleBox = next == txtWindowTitle;
-        const bool numberBox = next == txtLeft || next == txtTop || next == txtWidth || next == txtHeight;
+        const ControlId focus = dialog.Focus();
+        const bool titleBox = focus == txtWindowTitle;
+        const bool numberBox = focus == txtLeft || focus == txtTop || focus == txtWidth || focus == txtHeight;
         if (titleBox || numberBox) {
-            EXPECT_EQ(dialog.DefaultButton(), titleBox ? cmdChangeTitle : cmdResize) << next;
-            const auto selection = static_cast<DWORD>(SendMessageW(dialog.Control(next), EM_GETSEL, 0, 0));
-            EXPECT_EQ(LOWORD(selection), 0) << next;
-            EXPECT_EQ(HIWORD(selection), dialog.Text(next).size()) << next;
-        } else if (next == cmbProcessPriority || next == txtInfo) {
-            EXPECT_EQ(dialog.DefaultButton(), cmdClose) << next;
+            EXPECT_EQ(dialog.DefaultButton(), titleBox ? cmdChangeTitle : cmdResize) << focus;
+            const auto selection = static_cast<DWORD>(SendMessageW(dialog.Control(focus), EM_GETSEL, 0, 0));
+            EXPECT_EQ(LOWORD(selection), 0) << focus;
+            EXPECT_EQ(HIWORD(selection), dialog.Text(focus).size()) << focus;
+        } else if (focus == cmbProcessPriority || focus == txtInfo) {
+            EXPECT_EQ(dialog.DefaultButton(), cmdClose) << focus;
         }
     }
 }
