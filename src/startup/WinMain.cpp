@@ -1,9 +1,11 @@
 #include <windows.h>
 
 #include "common/FormLifetime.h"
+#include "startup/CrashReport.h"
 #include "startup/modMain.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    dokkle::CrashReport::Install();
     switch (dokkle::modMain::Main()) {
         case dokkle::modMain::Start::HandedOff:
             return 0;
