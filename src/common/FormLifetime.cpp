@@ -11,6 +11,7 @@ namespace {
 
 int openForms = 0;
 bool quitWhenLastCloses = false;
+bool quitPosted = false;
 std::vector<std::unique_ptr<BaseWindow>> closedForms;
 
 }  // namespace
@@ -20,7 +21,10 @@ void FormOpened() noexcept {
 }
 
 void FormClosed() noexcept {
-    if (--openForms == 0 && quitWhenLastCloses) PostQuitMessage(0);
+    if (--openForms == 0 && quitWhenLastCloses) {
+        quitPosted = true;
+        PostQuitMessage(0);
+    }
 }
 
 int OpenFormCount() noexcept {
@@ -29,6 +33,10 @@ int OpenFormCount() noexcept {
 
 void QuitWhenLastFormCloses(bool enabled) noexcept {
     quitWhenLastCloses = enabled;
+}
+
+bool QuitPosted() noexcept {
+    return quitPosted;
 }
 
 void DeleteWhenIdle(std::unique_ptr<BaseWindow> window) {

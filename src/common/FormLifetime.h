@@ -15,6 +15,8 @@ int OpenFormCount() noexcept;
 
 // Once on, the thread's message loop is told to quit when the last form closes.
 void QuitWhenLastFormCloses(bool enabled) noexcept;
+// True once the loop has been told to quit: the program is ending, whatever opens now.
+bool QuitPosted() noexcept;
 
 // Keeps a closed window's object until the message loop runs again, then deletes it.
 void DeleteWhenIdle(std::unique_ptr<BaseWindow> window);

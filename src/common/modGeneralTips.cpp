@@ -1,6 +1,8 @@
 #include "common/modGeneralTips.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -46,29 +48,17 @@ bool ConvertToUtf16(const std::wstring& path) {
     if (StartsWithUtf16Mark(*ansi)) return true;
     std::wstring text(1, L'\xFEFF');
     if (!ansi->empty()) {
-        const auto* bytes = reinterpret_cast<const char*>(ansi->data());
+        const auto* characters = reinterpret_cast<const char*>(ansi->data());
         const int size = static_cast<int>(ansi->size());
-        const int length = MultiByteToWideChar(CP_ACP, 0, bytes, size, nullptr, 0);
+        const int length = MultiByteToWideChar(CP_ACP, 0, characters, size, nullptr, 0);
         if (length <= 0) return false;
         std::wstring converted(static_cast<size_t>(length), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, bytes, size, converted.data(), length);
+        MultiByteToWideChar(CP_ACP, 0, characters, size, converted.data(), length);
         text += converted;
     }
-    // Written beside it and put in its place only when complete, so a full disk cannot leave it half written.
-    const std::wstring replacement = path + L".new";
-    bool complete = false;
-    {
-        unique_hfile file(CreateFileW(replacement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) return false;
-        DWORD written = 0;
-        const DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        complete = WriteFile(file.get(), text.data(), size, &written, nullptr) && written == size;
-    }
-    constexpr DWORD moveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-    if (complete && MoveFileExW(replacement.c_str(), path.c_str(), moveFlags)) return true;
-    DeleteFileW(replacement.c_str());
-    return false;
+    std::vector<uint8_t> bytes(text.size() * sizeof(wchar_t));
+    std::memcpy(bytes.data(), text.data(), bytes.size());
+    return ReplaceWholeFile(path, bytes);
 }
 
 }  // namespace
@@ -103,9 +93,17 @@ float TwipsPerPixelY() {
 
 std::wstring GetIniString(const std::wstring& Section, const std::wstring& Key, const std::wstring& Default,
                           const std::wstring& FileName) {
-    wchar_t buffer[256] = {};
-    GetPrivateProfileStringW(Section.c_str(), Key.c_str(), Default.c_str(), buffer, 256, FileName.c_str());
-    return buffer;
+    std::vector<wchar_t> buffer(256);
+    for (;;) {
+        const DWORD length =
+            GetPrivateProfileStringW(Section.c_str(), Key.c_str(), Default.c_str(), buffer.data(),
+                                     static_cast<DWORD>(buffer.size()), FileName.c_str());
+        // A value that fills the buffer may have been cut short: it is read again with more room.
+        if (length + 1 < buffer.size() || buffer.size() >= LongestIniValue) {
+            return std::wstring(buffer.data(), std::min<size_t>(length, buffer.size() - 1));
+        }
+        buffer.resize(buffer.size() * 4);
+    }
 }
 
 std::wstring AppPath() {

@@ -9,7 +9,11 @@ namespace dokkle::modGeneralTips {
 float TwipsPerPixelX();
 float TwipsPerPixelY();
 
-// One value of a profile file: at most 255 characters; Default when the file, section or key is missing.
+// Beyond this a value is cut: no setting of the program is anywhere near as long.
+constexpr size_t LongestIniValue = 1 << 20;
+
+// One value of a profile file, whole up to LongestIniValue characters; Default when the file, section or
+// key is missing.
 std::wstring GetIniString(const std::wstring& Section, const std::wstring& Key, const std::wstring& Default,
                           const std::wstring& FileName);
 

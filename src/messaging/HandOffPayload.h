@@ -8,6 +8,10 @@ namespace dokkle {
 
 inline constexpr size_t HandOffPayloadSize = 24;
 
+// What the running copy's own window answers once it has opened the pin: a value no window answers by
+// chance (the system's own handling answers 0, and TRUE is common).
+inline constexpr intptr_t CreateNewPinAccepted = 0x4E495044;  // "DPIN"
+
 std::array<uint8_t, HandOffPayloadSize> CreateNewPinPayload() noexcept;
 
 // True only for exactly that text: no terminator, no trailing byte, nothing else counted in byteCount.

@@ -20,12 +20,13 @@ constexpr UINT timKickerInterval = 100;
 
 }  // namespace
 
-void frmMain::Create(Maker& maker, const std::wstring& caption) {
+bool frmMain::Create(Maker& maker, const std::wstring& caption) {
     frmMain* pin = CreateHidden(maker, caption, false);
-    if (!pin) return;
+    if (!pin) return false;
     // A carried pin needs the foreground: only the foreground window's capture takes every mouse message.
     ShowWindow(pin->Window(), SW_SHOW);
     SetForegroundWindow(pin->Window());
+    return true;
 }
 
 void frmMain::CreateStuckInto(Maker& maker, const std::wstring& caption, HWND target) {
@@ -42,7 +43,10 @@ void frmMain::CreateStuckInto(Maker& maker, const std::wstring& caption, HWND ta
 BOOL CALLBACK frmMain::CollectStuckPin(HWND window, LPARAM search) {
     auto* stuckInto = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(search);
     const frmMain* pin = FromWindow(window);
-    if (pin && pin->IsPricked && pin->hTarget == stuckInto->first) stuckInto->second.push_back(window);
+    const HWND target = stuckInto->first;
+    if (pin && pin->IsPricked && (pin->hTarget == target || IsChild(target, pin->hTarget))) {
+        stuckInto->second.push_back(window);
+    }
     return TRUE;
 }
 

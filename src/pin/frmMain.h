@@ -24,7 +24,7 @@ class frmMain final : public BaseWindow,
                       private clsMessageListener::Events,
                       private frmMenu::Events {
   public:
-    // Whoever makes pins: a later launch's request for one more pin, which reaches a pin, goes there.
+    // Whoever makes pins: a request for one more pin that reaches a pin goes there.
     class Maker {
       public:
         virtual void NewPinRequested() = 0;
@@ -34,11 +34,12 @@ class frmMain final : public BaseWindow,
     };
 
     // Makes a new pin with the caption and shows it, modeless and unowned; the creator keeps no reference.
-    static void Create(Maker& maker, const std::wstring& caption);
+    // False when no pin could be made.
+    static bool Create(Maker& maker, const std::wstring& caption);
     // Makes a new pin stuck into the window (or its framed ancestor) as stick-by-handle places it, with
     // the mouse left alone.
     static void CreateStuckInto(Maker& maker, const std::wstring& caption, HWND target);
-    // The open pins of this thread that are stuck into the window.
+    // The open pins of this thread that are stuck into the window or into one of its child windows.
     static std::vector<HWND> PinsStuckInto(HWND target);
     // The pin of this thread whose window that is, or null.
     static frmMain* FromWindow(HWND window);
@@ -133,7 +134,7 @@ class frmMain final : public BaseWindow,
     // A pin its creator sticks in starts out drawn in place, not hanging on the cursor.
     bool startsStuck_ = false;
     Maker& maker_;
-    // The caption its maker gives it: the main pin's title, by which later launches find it, or another.
+    // The caption its maker gives it: the main title for the first pin of the run, another for the rest.
     const std::wstring caption_;
 };
 

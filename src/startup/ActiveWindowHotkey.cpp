@@ -1,14 +1,14 @@
 #include "startup/ActiveWindowHotkey.h"
 
-#include <windows.h>
-
 #include <string>
 #include <vector>
 
+#include "common/NoticeTexts.h"
 #include "common/Notices.h"
 #include "common/modGeneralTips.h"
 #include "common/modWindowTips.h"
 #include "pin/frmMain.h"
+#include "startup/CopyWindow.h"
 #include "startup/HotkeyCombination.h"
 #include "startup/HotkeyPress.h"
 #include "startup/modMain.h"
@@ -19,8 +19,8 @@ namespace {
 static_assert(HotkeyModifier::Alt == MOD_ALT && HotkeyModifier::Control == MOD_CONTROL &&
               HotkeyModifier::Shift == MOD_SHIFT && HotkeyModifier::Windows == MOD_WIN);
 
-constexpr const wchar_t* ClassName = L"DokkleHotkey";
 constexpr int HotkeyId = 1;
+HWND registeredOn = nullptr;
 
 bool IsDesktopOrShell(HWND window) {
     if (window == GetDesktopWindow() || window == GetShellWindow()) return true;
@@ -35,15 +35,15 @@ bool IsDesktopOrShell(HWND window) {
 
 void ActOnForegroundWindow() {
     HWND foreground = GetForegroundWindow();
-    DWORD processId = 0;
-    if (foreground) GetWindowThreadProcessId(foreground, &processId);
     const HWND target = foreground ? modWindowTips::FramedAncestor(foreground) : nullptr;
-    const std::vector<HWND> pins = target ? frmMain::PinsStuckInto(target) : std::vector<HWND>{};
-
     ForegroundFacts facts;
     facts.exists = foreground != nullptr;
-    facts.ofThisProcess = processId == GetCurrentProcessId();
+    // A pin, menu or dialog of any copy: pinning one would chain pins to pins.
+    facts.ofDokkle =
+        foreground && (CopyWindow::IsDokkleWindow(foreground) || CopyWindow::IsDokkleWindow(target));
     facts.isDesktopOrShell = foreground && (IsDesktopOrShell(foreground) || IsDesktopOrShell(target));
+    const std::vector<HWND> pins =
+        target && !facts.ofDokkle ? frmMain::PinsStuckInto(target) : std::vector<HWND>{};
     facts.hasOurPin = !pins.empty();
     switch (DecideHotkeyPress(facts)) {
         case HotkeyAction::Pin:
@@ -60,48 +60,33 @@ void ActOnForegroundWindow() {
     }
 }
 
-LRESULT CALLBACK HotkeyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_HOTKEY && wParam == HotkeyId) {
-        try {
-            ActOnForegroundWindow();
-        } catch (...) {
-            // A press that fails does nothing; the next one is tried afresh.
-        }
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND CreateHotkeyWindow() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = HotkeyProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = ClassName;
-    RegisterClassExW(&windowClass);
-    return CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
-                           nullptr);
-}
-
 }  // namespace
 
-void Start() {
+void Start(HWND window) {
     const std::wstring text = modGeneralTips::GetIniString(
         L"Hotkey", L"PinActiveWindow", std::wstring(DefaultHotkeyText), modGeneralTips::IniFilePath());
     const HotkeySetting setting = ReadHotkeySetting(text);
     if (setting.switchedOff) return;
     if (!setting.combination) {
-        Notices::Add(L"ホットキーの設定「" + text + L"」は読めないため、ホットキーは使えません。");
+        Notices::Add(NoticeTexts::HotkeySettingUnreadable(text));
         return;
     }
-    // The window lives as long as the process; the system frees it, and the hotkey, at the end.
-    HWND window = CreateHotkeyWindow();
     const HotkeyCombination& combination = *setting.combination;
     if (!window ||
         !RegisterHotKey(window, HotkeyId, combination.modifiers | MOD_NOREPEAT, combination.virtualKey)) {
-        Notices::Add(L"ホットキー「" + FormatHotkey(combination) +
-                     L"」は他のプログラムが使っているため、ホットキーは使えません。");
+        Notices::Add(NoticeTexts::HotkeyHeldElsewhere(FormatHotkey(combination)));
+        return;
     }
+    registeredOn = window;
+}
+
+void Pressed(WPARAM id) {
+    if (id == HotkeyId && registeredOn) ActOnForegroundWindow();
+}
+
+void Stop() {
+    if (registeredOn) UnregisterHotKey(registeredOn, HotkeyId);
+    registeredOn = nullptr;
 }
 
 }  // namespace dokkle::ActiveWindowHotkey

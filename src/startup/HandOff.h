@@ -1,13 +1,16 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
-
 namespace dokkle::HandOff {
 
-// Asks the running copy of this same executable to open one more pin, through its main pin: the pin
-// window titled mainTitle. False when there is no such window; a copy that does not answer is given
-// up after a few seconds.
-bool SendCreateNewPin(const std::wstring& mainTitle);
+enum class Answer {
+    Accepted,  // the running copy has opened one more pin
+    Refused,   // it is ending, or the window is gone or is no copy's
+    NoAnswer,  // it did not answer in time: hung, or too busy
+};
+
+// Asks the running copy of this same program file, through the window it published, to open one more
+// pin. A copy that does not answer is given up after a few seconds.
+Answer SendCreateNewPin(HWND destination);
 
 }  // namespace dokkle::HandOff

@@ -68,6 +68,7 @@ std::optional<uint32_t> ModifierNamed(std::wstring_view text) {
 }
 
 std::optional<uint32_t> KeyNamed(std::wstring_view text) {
+    if (text.empty()) return std::nullopt;
     if (text.size() == 1) {
         const wchar_t character = Upper(text.front());
         if ((character >= L'A' && character <= L'Z') || (character >= L'0' && character <= L'9')) {
@@ -104,6 +105,10 @@ std::vector<std::wstring_view> Parts(std::wstring_view text) {
 
 std::optional<HotkeyCombination> ReadCombination(std::wstring_view text) {
     const std::vector<std::wstring_view> parts = Parts(text);
+    // "Ctrl+", "+P", "Ctrl++P" and the empty text name no key or no modifier in some place.
+    for (std::wstring_view part : parts) {
+        if (part.empty()) return std::nullopt;
+    }
     HotkeyCombination combination;
     for (size_t index = 0; index + 1 < parts.size(); ++index) {
         const std::optional<uint32_t> modifier = ModifierNamed(parts[index]);

@@ -3,7 +3,7 @@
 namespace dokkle {
 
 HotkeyAction DecideHotkeyPress(const ForegroundFacts& facts) {
-    if (!facts.exists || facts.ofThisProcess || facts.isDesktopOrShell) return HotkeyAction::Nothing;
+    if (!facts.exists || facts.ofDokkle || facts.isDesktopOrShell) return HotkeyAction::Nothing;
     return facts.hasOurPin ? HotkeyAction::Unpin : HotkeyAction::Pin;
 }
 

@@ -5,9 +5,9 @@ namespace dokkle {
 
 struct ForegroundFacts {
     bool exists = false;            // there is a foreground window
-    bool ofThisProcess = false;     // a pin, a menu or a dialog of Dokkle
+    bool ofDokkle = false;          // a pin, a menu or a dialog of this copy of Dokkle or of any other
     bool isDesktopOrShell = false;  // the desktop, the taskbar or another window of the shell
-    bool hasOurPin = false;         // one of our pins is stuck into its framed window
+    bool hasOurPin = false;         // one of our pins is stuck into its framed window or a child of it
 };
 
 enum class HotkeyAction { Nothing, Pin, Unpin };

@@ -1,6 +1,7 @@
-// What ends the program when an exception escapes everything: abort at once. The library's own handler
-// first prints the exception's type name, with a demangler that is an eighth of the program's size, to a
-// console that a windowed program does not have. Defining the handler here keeps the library's out.
+// The library's default handler for an exception that escapes everything. The program puts its own in
+// place at once (CrashReport), which leaves a dump and hands the failure to the system; this one only
+// keeps the library's out: it first prints the exception's type name, with a demangler that is an eighth
+// of the program's size, to a console that a windowed program does not have.
 #include <cstdlib>
 #include <exception>
 

@@ -1,8 +1,11 @@
 #include "startup/modMain.h"
 
 #include "common/FormLifetime.h"
-#include "startup/ActiveWindowHotkey.h"
+#include "common/NoticeTexts.h"
+#include "common/Notices.h"
 #include "pin/frmMain.h"
+#include "startup/ActiveWindowHotkey.h"
+#include "startup/CopyWindow.h"
 #include "startup/HandOff.h"
 #include "startup/SingleInstance.h"
 
@@ -12,38 +15,72 @@ bool CreatingMainPin = false;
 
 namespace {
 
+using SingleInstance::Role;
+
+// A later launch tries the running copy this often before it goes on by itself.
+constexpr int HandOffAttempts = 3;
+
 // Start-up makes every pin: the main pin, the hand-off's and the hotkey's.
 class PinMaker final : public frmMain::Maker {
     void NewPinRequested() override { CreatePin(); }
 };
 PinMaker pinMaker;
 
-// The main pin bears the main title, by which later launches find it; every other pin another.
+// The main pin bears the main title; every other pin another.
 std::wstring NextPinCaption() {
     std::wstring caption = CreatingMainPin ? MainTitle() : MainTitle() + L" Instance";
     CreatingMainPin = false;
     return caption;
 }
 
-}  // namespace
-
-bool Main() {
-    const std::wstring& title = MainTitle();
-    if (SingleInstance::Claim() == SingleInstance::Role::LaterLaunch) {
-        if (HandOff::SendCreateNewPin(title)) return false;
-        // No main pin: it was closed (then nothing happens), or the running copy is just ending.
-        if (!SingleInstance::ClaimIfRunningCopyEnds()) return false;
+// Hands the launch off to the running copy; true once that copy has opened the pin. A copy that
+// refuses is ending: the launch waits for it to go and becomes the first copy, or hands off to whichever
+// launch became it. A copy that does not answer leaves the launch to go on by itself: a launch is never
+// lost.
+bool HandedOff(Role& role) {
+    for (int attempt = 0; role == Role::LaterLaunch && attempt < HandOffAttempts; ++attempt) {
+        switch (HandOff::SendCreateNewPin(SingleInstance::RunningCopyWindow())) {
+            case HandOff::Answer::Accepted:
+                return true;
+            case HandOff::Answer::Refused:
+                role = SingleInstance::ClaimAfterRefusal();
+                break;
+            case HandOff::Answer::NoAnswer:
+                role = SingleInstance::ClaimIfRunningCopyEnds();
+                break;
+        }
     }
-    FormLifetime::QuitWhenLastFormCloses(true);
-    CreatingMainPin = true;
-    CreatePin();
-    SingleInstance::MainPinShown();
-    ActiveWindowHotkey::Start();
-    return true;
+    if (role == Role::LaterLaunch) role = Role::OnItsOwn;
+    return false;
 }
 
-void CreatePin() {
-    frmMain::Create(pinMaker, NextPinCaption());
+}  // namespace
+
+Start Main() {
+    Role role = SingleInstance::Claim();
+    if (role == Role::LaterLaunch && HandedOff(role)) return Start::HandedOff;
+    FormLifetime::QuitWhenLastFormCloses(true);
+    const HWND copyWindow = CopyWindow::Create();
+    CreatingMainPin = true;
+    // Without its main pin the copy would linger unseen, holding the markers and the hotkey.
+    if (!copyWindow || !CreatePin()) return Start::Failed;
+    if (role == Role::FirstCopy) {
+        SingleInstance::Publish(copyWindow);
+    } else {
+        Notices::Add(NoticeTexts::RunningCopyDidNotAnswer());
+    }
+    ActiveWindowHotkey::Start(copyWindow);
+    return Start::Running;
+}
+
+void End() {
+    ActiveWindowHotkey::Stop();
+    CopyWindow::Destroy();
+    SingleInstance::Withdraw();
+}
+
+bool CreatePin() {
+    return frmMain::Create(pinMaker, NextPinCaption());
 }
 
 void CreatePinStuckInto(HWND target) {

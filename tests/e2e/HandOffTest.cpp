@@ -1,5 +1,5 @@
-// Which running copy a later launch hands its request to: only one started from the same executable,
-// through its main pin, even when launches race the running copy's start.
+// Which running copy a later launch hands its request to: only one started from the same program file,
+// however the path to it is spelled, even when launches race the running copy's start.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,6 +7,7 @@
 
 #include "Desktop.h"
 #include "DokkleProcess.h"
+#include "FolderAliases.h"
 #include "LocalWindow.h"
 
 namespace dokkle::e2e {
@@ -37,6 +38,48 @@ TEST_F(HandOff, ALaunchReachesOnlyTheCopyOfItsOwnExecutable) {
         EXPECT_TRUE(copyHere.WaitForPinCount(1 + launch)) << "launch " << launch;
     }
     EXPECT_EQ(copyThere.Pins().size(), 1u);
+}
+
+// A later launch by the other path ends at once, and the running copy shows one more pin.
+void ExpectHandOff(DokkleProcess& running, const std::wstring& otherFolder) {
+    DokkleProcess later(otherFolder);
+    EXPECT_TRUE(later.WaitForExit(8000)) << "the launch through " << otherFolder << " ran on";
+    EXPECT_EQ(later.ExitCode(), 0u);
+    EXPECT_TRUE(later.VisibleWindows().empty());
+    EXPECT_TRUE(running.WaitForPinCount(2));
+}
+
+TEST_F(HandOff, ALaunchThroughAnotherDriveLetterReachesTheCopyOfTheSameFile) {
+    const std::wstring folder = NewFolder();
+    DriveLetterFor drive(folder);
+    ASSERT_FALSE(drive.Root().empty()) << "no drive letter could be made";
+    ASSERT_NE(GetFileAttributesW((drive.Root() + L"Dokkle.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    {
+        DokkleProcess running(folder);
+        ASSERT_TRUE(running.WaitForPinCount(1));
+        ExpectHandOff(running, drive.Root());
+    }
+    // And the other way round: the copy started through the drive letter is the one reached.
+    DokkleProcess running(drive.Root());
+    ASSERT_TRUE(running.WaitForPinCount(1));
+    ExpectHandOff(running, folder);
+}
+
+TEST_F(HandOff, ALaunchThroughALinkToTheFolderReachesTheCopyOfTheSameFile) {
+    const std::wstring folder = NewFolder();
+    LinkTo link(folder.substr(0, folder.size() - 1) + L"-link", folder);
+    ASSERT_FALSE(link.Folder().empty()) << "no link could be made";
+    ASSERT_NE(GetFileAttributesW((link.Folder() + L"Dokkle.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    {
+        DokkleProcess running(folder);
+        ASSERT_TRUE(running.WaitForPinCount(1));
+        ExpectHandOff(running, link.Folder());
+    }
+    DokkleProcess running(link.Folder());
+    ASSERT_TRUE(running.WaitForPinCount(1));
+    ExpectHandOff(running, folder);
 }
 
 TEST_F(HandOff, AWindowThatOnlyBearsTheMainTitleIsNoDestination) {

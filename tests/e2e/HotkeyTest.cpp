@@ -131,17 +131,84 @@ TEST_F(Hotkey, NothingHappensWithADokkleDialogOrTheDesktopInFront) {
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
 
-    SetForegroundWindow(GetDesktopWindow());
-    HWND front = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            front = GetForegroundWindow();
-            return front == nullptr || front == GetDesktopWindow() || ClassOf(front) == L"#32769";
-        },
-        2000));
+    ASSERT_TRUE(SetForegroundWindow(GetDesktopWindow()));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == GetDesktopWindow(); }, 2000));
+    ASSERT_EQ(ClassOf(GetForegroundWindow()), L"#32769");
     PressKeys(CtrlAltP);
     PumpMessagesFor(500);
     EXPECT_EQ(dokkle->Pins().size(), 1u);
+}
+
+TEST_F(Hotkey, NothingHappensWithAnotherCopysPinOrDialogInFront) {
+    HWND mainPin = StartWithMainPin();
+    // Another copy of Dokkle, from another folder: its new pin hangs on the cursor, in front.
+    const std::wstring otherFolder = DokkleProcess::NewSandbox();
+    const POINT point = targets[2]->FreePoint();
+    MoveMouseTo(point);
+    {
+        DokkleProcess other(otherFolder);
+        HWND otherPin = nullptr;
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                const auto pins = other.Pins();
+                otherPin = pins.empty() ? nullptr : pins.front();
+                return otherPin && PinHangsAt(otherPin, point) && GetForegroundWindow() == otherPin;
+            },
+            5000));
+        PressKeys(CtrlAltP);
+        PumpMessagesFor(500);  // time for a pin that must not come
+        EXPECT_EQ(dokkle->Pins().size(), 1u);
+        EXPECT_EQ(other.Pins().size(), 1u);
+
+        // Its version box in front.
+        LeftClickAt(point);
+        ASSERT_TRUE(WaitUntil([&] { return StuckInto(otherPin, targets[2]->Window()); }));
+        RightClickAt(KnobOf(otherPin));
+        ASSERT_TRUE(WaitUntil([&] { return !other.VisibleWindowsOfClass(L"#32768").empty(); }, 2000));
+        PressKey('V');
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                const auto boxes = other.VisibleWindowsOfClass(L"#32770");
+                box = boxes.empty() ? nullptr : boxes.front();
+                return box != nullptr && GetForegroundWindow() == box;
+            },
+            2000));
+        PressKeys(CtrlAltP);
+        PumpMessagesFor(500);  // time for a pin that must not come
+        EXPECT_EQ(dokkle->Pins().size(), 1u);
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
+    }
+    RemoveFolder(otherFolder);
+    // The hotkey still works on an ordinary window.
+    ASSERT_TRUE(Activate(*targets[1]));
+    PressKeys(CtrlAltP);
+    EXPECT_TRUE(dokkle->WaitForPinCount(2));
+    EXPECT_TRUE(IsWindow(mainPin));
+}
+
+TEST_F(Hotkey, ASecondPressPullsOutAPinStuckIntoAChildWindowOfTheWindowInFront) {
+    StartWithMainPin();
+    TargetOptions options;
+    options.title = L"With a button";
+    options.bounds = RECT{360, 470, 680, 740};
+    options.withButton = true;
+    TargetProcess withButton(options);
+    HWND pin = LaunchAnotherPinAt(withButton.ButtonCentre());
+    ASSERT_NE(pin, nullptr);
+    LeftClickAt(withButton.ButtonCentre());
+    ASSERT_TRUE(WaitUntil([&] { return StuckInto(pin, withButton.Window()); }));
+    // The child-window option: the pin goes into the button itself, and the window is no longer topmost.
+    ASSERT_TRUE(ChooseFromMenu(pin, {'C'}));
+    ASSERT_TRUE(WaitUntil([&] { return !IsTopmost(withButton.Window()); }, 1000));
+
+    ASSERT_TRUE(Activate(withButton));
+    PressKeys(CtrlAltP);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(pin); }, 2000));
+    PumpMessagesFor(300);  // a while in which no other pin may come
+    EXPECT_EQ(dokkle->Pins().size(), 1u);
+    EXPECT_EQ(PinAtTopCentreOf(withButton), nullptr);
 }
 
 TEST_F(Hotkey, TheCombinationOfTheSettingsFileIsHonouredAndTheDefaultThenDoesNothing) {
@@ -161,6 +228,20 @@ TEST_F(Hotkey, ASettingThatCannotBeReadLeavesDokkleWorkingAndTheVersionBoxSaysWh
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(targets[0]->Window()); }, 1000));
     EXPECT_NE(VersionBoxText(mainPin).find(
                   L"ホットキーの設定「Ctrl+Banana」は読めないため、ホットキーは使えません。"),
+              std::wstring::npos);
+}
+
+TEST_F(Hotkey, ASettingLongerThanAnyCutIsReadWholeAndQuotedShort) {
+    UseSetting(L"Ctrl+Alt+P" + std::wstring(300, L' ') + L"+Q");
+    HWND mainPin = StartWithMainPin();
+    ASSERT_TRUE(Activate(*targets[1]));
+    PressKeys(CtrlAltP);
+    PumpMessagesFor(500);  // time for a pin that must not come
+    EXPECT_EQ(dokkle->Pins().size(), 1u);
+    // Forty characters of the value, then an ellipsis.
+    const std::wstring quoted = L"Ctrl+Alt+P" + std::wstring(30, L' ') + L"\x2026";
+    EXPECT_NE(VersionBoxText(mainPin).find(L"ホットキーの設定「" + quoted +
+                                           L"」は読めないため、ホットキーは使えません。"),
               std::wstring::npos);
 }
 

@@ -151,6 +151,23 @@ TEST_F(PinDesign, ADesignDeletedAfterTheMenuOpenedCanStillBeChosenAndShowsTheBui
     EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
 }
 
+TEST_F(PinDesign, ADesignAnotherProgramHoldsOpenForWritingIsShownAsItIs) {
+    TargetProcess target;
+    HWND pin = PrickAt(target.FreePoint());
+    // As an editor holds the file it works on: open for reading and writing, others may only read.
+    HANDLE editor = CreateFileW((folder + L"design\\Sky Blue.bmp").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(editor, INVALID_HANDLE_VALUE);
+    const bool chosen = ChooseDesign(pin, L"Sky Blue.bmp");
+    MoveMouseTo(POINT{980, 740});
+    const bool blue = WaitUntil([&] { return TintOf(pin) == Tint::Blue; }, 1000);
+    const RECT bounds = RectOf(pin);
+    CloseHandle(editor);
+    ASSERT_TRUE(chosen);
+    EXPECT_TRUE(blue);
+    EXPECT_NE(bounds.right - bounds.left, 20) << "the built-in look is 20 x 30";
+}
+
 TEST_F(PinDesign, ASettingsFileTooLargeToReadIsLeftAsItWasWhenANameBeyondTheAnsiCodePageIsChosen) {
     const std::wstring name = L"ピン \u0142\u20AC.bmp";
     CopyFileW((folder + L"design\\Sky Blue.bmp").c_str(), (folder + L"design\\" + name).c_str(), FALSE);

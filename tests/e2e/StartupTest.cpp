@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -82,19 +83,29 @@ TEST_F(Startup, ASecondLaunchHandsOffAndEndsWithoutAWindowOfItsOwn) {
     EXPECT_NE(first.PinTitled(InstanceTitle), nullptr);
 }
 
-TEST_F(Startup, WithTheMainPinClosedALaterLaunchCreatesNothing) {
+TEST_F(Startup, WithTheMainPinClosedALaterLaunchStillAddsAPinOnTheCursor) {
     DokkleProcess first(folder);
     ASSERT_TRUE(first.WaitForPinCount(1));
     SendCreateNewPin(first.PinTitled(MainPinTitle));
     ASSERT_TRUE(first.WaitForPinCount(2));
-
     ClosePin(first.PinTitled(MainPinTitle));
     ASSERT_TRUE(first.WaitForPinCount(1));
-    DokkleProcess later(folder);
-    EXPECT_TRUE(later.WaitForExit(5000));
-    PumpMessagesFor(300);  // a while in which no pin may appear
-    EXPECT_EQ(first.Pins().size(), 1u);
-    EXPECT_EQ(TitleOf(first.Pins().front()), InstanceTitle);
+    const HWND remaining = first.Pins().front();
+
+    for (size_t launch = 1; launch <= 2; ++launch) {
+        MoveMouseTo(POINT{300 + 200 * static_cast<LONG>(launch), 400});
+        DokkleProcess later(folder);
+        EXPECT_TRUE(later.WaitForExit(5000)) << "launch " << launch;
+        EXPECT_EQ(later.ExitCode(), 0u);
+        ASSERT_TRUE(first.WaitForPinCount(1 + launch)) << "launch " << launch;
+    }
+    for (HWND pin : first.Pins()) EXPECT_EQ(TitleOf(pin), InstanceTitle);
+    // The newest pin hangs on the cursor, as one made while the main pin is open does.
+    HWND newest = nullptr;
+    for (HWND pin : first.Pins()) {
+        if (pin != remaining && RectOf(pin).left < 700 && RectOf(pin).right > 700) newest = pin;
+    }
+    EXPECT_NE(newest, nullptr);
 }
 
 TEST_F(Startup, ASixthPinHasNoListenerButLaunchesStillReachTheMainPin) {
@@ -197,7 +208,42 @@ TEST_F(Startup, RequestsWithAnyOtherPayloadCreateNothing) {
     EXPECT_TRUE(dokkle.WaitForPinCount(2));
 }
 
-TEST_F(Startup, AHungRunningCopyDoesNotKeepALaterLaunchWaiting) {
+// The running copy's own message-only window, which takes hand-offs for as long as the copy runs.
+HWND CopyWindowOf(const DokkleProcess& dokkle) {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(HWND_MESSAGE, window, L"DokkleCopy", nullptr)) != nullptr) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        if (processId == dokkle.Id()) return window;
+    }
+    return nullptr;
+}
+
+LRESULT AnswerTo(HWND window, const void* data, DWORD byteCount) {
+    COPYDATASTRUCT request{0, byteCount, const_cast<void*>(data)};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 5000,
+                        &result);
+    return static_cast<LRESULT>(result);
+}
+
+TEST_F(Startup, TheCopysOwnWindowAnswersOnlyTheRequestAndSaysItWasCarriedOut) {
+    DokkleProcess dokkle(folder);
+    ASSERT_TRUE(dokkle.WaitForPinCount(1));
+    HWND copy = CopyWindowOf(dokkle);
+    ASSERT_NE(copy, nullptr);
+
+    static const wchar_t text[] = L"CREATENEWPIN";
+    EXPECT_EQ(AnswerTo(copy, text, 26), 0);  // the NUL counted
+    EXPECT_EQ(AnswerTo(copy, L"createnewpin", 24), 0);
+    EXPECT_EQ(AnswerTo(copy, nullptr, 0), 0);
+    EXPECT_EQ(dokkle.Pins().size(), 1u);
+    // "DPIN": an answer no window gives by chance.
+    EXPECT_EQ(AnswerTo(copy, text, 24), 0x4E495044);
+    EXPECT_EQ(dokkle.Pins().size(), 2u) << "the pin is there once the answer has come";
+}
+
+TEST_F(Startup, ALaunchThatAHungRunningCopyDoesNotAnswerGoesOnByItselfWithinSeconds) {
     DokkleProcess first(folder);
     ASSERT_TRUE(first.WaitForPinCount(1));
     const DWORD threadId = GetWindowThreadProcessId(first.PinTitled(MainPinTitle), nullptr);
@@ -206,10 +252,72 @@ TEST_F(Startup, AHungRunningCopyDoesNotKeepALaterLaunchWaiting) {
     ASSERT_NE(SuspendThread(thread), static_cast<DWORD>(-1));
 
     DokkleProcess later(folder);
-    const bool ended = later.WaitForExit(15000);
+    const bool shown = later.WaitForPinCount(1, 15000);
+    const bool running = later.IsRunning();
     ResumeThread(thread);
     CloseHandle(thread);
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(running);
+    EXPECT_NE(later.PinTitled(MainPinTitle), nullptr);
+    // The running copy, answering again, kept its own pin and got none.
+    EXPECT_TRUE(first.WaitForPinCount(1));
+}
+
+TEST_F(Startup, LaunchesWhileTheRunningCopyEndsAreNeverLost) {
+    for (int round = 0; round < 4; ++round) {
+        auto running = std::make_unique<DokkleProcess>(folder);
+        ASSERT_TRUE(running->WaitForPinCount(1)) << "round " << round;
+        // The last pin closes as the launch starts: the copy takes the hand-off, or it is ending and the
+        // launch becomes the next first copy.
+        PostMessageW(running->Pins().front(), WM_CLOSE, 0, 0);
+        DokkleProcess later(folder);
+        ASSERT_TRUE(WaitUntil([&] { return !running->IsRunning() || !later.IsRunning(); }, 15000))
+            << "round " << round;
+        DokkleProcess& survivor = later.IsRunning() ? later : *running;
+        EXPECT_TRUE(survivor.WaitForPinCount(1)) << "round " << round;
+        PumpMessagesFor(200);  // a while in which the surviving copy must keep its pin
+        EXPECT_TRUE(survivor.IsRunning()) << "round " << round;
+        EXPECT_EQ(survivor.Pins().size(), 1u) << "round " << round;
+    }
+}
+
+// Another program's window-creation hook refuses every pin window on the desktop while it lives.
+class PinWindowsRefused {
+  public:
+    PinWindowsRefused() {
+        library_ = LoadLibraryW((BuildFolder() + L"RefusePinWindows.dll").c_str());
+        const auto hook =
+            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library_, "RefusePinWindows")));
+        if (hook) hook_ = SetWindowsHookExW(WH_CBT, hook, library_, 0);
+    }
+    ~PinWindowsRefused() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+        if (library_) FreeLibrary(library_);
+    }
+    bool Set() const { return hook_ != nullptr; }
+
+  private:
+    HMODULE library_ = nullptr;
+    HHOOK hook_ = nullptr;
+};
+
+TEST_F(Startup, AFirstCopyWhoseMainPinCannotBeMadeEndsAndHoldsNothing) {
+    {
+        PinWindowsRefused refused;
+        ASSERT_TRUE(refused.Set());
+        DokkleProcess dokkle(folder);
+        EXPECT_TRUE(dokkle.WaitForExit(5000)) << "it lingers without a pin";
+        EXPECT_NE(dokkle.ExitCode(), 0u);
+        EXPECT_TRUE(dokkle.VisibleWindows().empty());
+    }
+    // The hotkey is free for another program, and the next launch is the first copy again.
+    HWND holder = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, 'P'));
+    UnregisterHotKey(holder, 1);
+    DestroyWindow(holder);
+    DokkleProcess next(folder);
+    EXPECT_TRUE(next.WaitForPinCount(1));
+    EXPECT_NE(next.PinTitled(MainPinTitle), nullptr);
 }
 
 TEST_F(Startup, AProgramThatCannotBeStartedIsAFailureNotAProcessThatEndedAtOnce) {

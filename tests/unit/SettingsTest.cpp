@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "common/modGeneralTips.h"
 
@@ -54,10 +55,16 @@ TEST_F(Settings, SectionAndKeyMatchWithoutRegardToCaseAndAnEmptyValueIsEmpty) {
     EXPECT_EQ(GetIniString(L"Design", L"FileName", L"default", path), L"");
 }
 
-TEST_F(Settings, ALongValueIsCutTo255Characters) {
-    const std::string value(300, 'a');
-    Write(("[Design]\r\nFileName=" + value + "\r\n").c_str());
-    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), std::wstring(255, L'a'));
+TEST_F(Settings, ALongValueIsReadWhole) {
+    for (size_t length : {255u, 256u, 300u, 1023u, 1024u, 70000u}) {
+        const std::string value = std::string(length - 1, 'a') + "z";
+        Write(("[Design]\r\nFileName=" + value + "\r\n").c_str());
+        EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), std::wstring(length - 1, L'a') + L"z")
+            << length;
+    }
+    Write(("[Hotkey]\r\nPinActiveWindow=Ctrl+Alt+P" + std::string(300, ' ') + "+Q\r\n").c_str());
+    EXPECT_EQ(GetIniString(L"Hotkey", L"PinActiveWindow", L"", path),
+              L"Ctrl+Alt+P" + std::wstring(300, L' ') + L"+Q");
 }
 
 TEST_F(Settings, AFileWrittenByTheProfileWriterHoldsOneSectionAndOneKey) {
@@ -127,6 +134,57 @@ TEST_F(SettingsWrite, AFileThatCannotBeWrittenIsLeftAsItWas) {
     modGeneralTips::WriteIniString(L"Design", L"FileName", L"ピン.bmp", path);
     CloseHandle(held);
     EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), L"Sky Blue.bmp");
+}
+
+TEST_F(SettingsWrite, AHiddenFileStaysHiddenWhenItIsRewrittenForAName) {
+    Write("[Design]\r\nFileName=Sky Blue.bmp\r\n");
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    modGeneralTips::WriteIniString(L"Design", L"FileName", L"ピン.bmp", path);
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), L"ピン.bmp");
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN)) << attributes;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The names of the files in the temporary folder that a rewrite could leave behind.
+std::vector<std::wstring> LeftoverNames(const std::wstring& pattern) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.push_back(found.cFileName);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+TEST_F(SettingsWrite, AnotherWritersFileBesideItNeitherStopsTheRewriteNorIsTouched) {
+    Write("[Design]\r\nFileName=Sky Blue.bmp\r\n");
+    const std::wstring besides[] = {path + L".new", path + L".tmp", path + L"~"};
+    std::vector<HANDLE> held;
+    for (const std::wstring& other : besides) {
+        HANDLE file = CreateFileW(other.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, "other", 5, &written, nullptr);
+        held.push_back(file);
+    }
+    const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+    const std::vector<std::wstring> before = LeftoverNames(folder + L"*");
+
+    modGeneralTips::WriteIniString(L"Design", L"FileName", L"ピン.bmp", path);
+    for (HANDLE file : held) CloseHandle(file);
+    EXPECT_EQ(GetIniString(L"Design", L"FileName", L"", path), L"ピン.bmp");
+    EXPECT_EQ(LeftoverNames(folder + L"*"), before);
+    for (const std::wstring& other : besides) {
+        HANDLE file = CreateFileW(other.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        char content[16] = {};
+        DWORD read = 0;
+        ReadFile(file, content, sizeof(content), &read, nullptr);
+        CloseHandle(file);
+        EXPECT_EQ(std::string(content, read), "other");
+        DeleteFileW(other.c_str());
+    }
 }
 
 }  // namespace
