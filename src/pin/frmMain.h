@@ -14,6 +14,7 @@
 
 #include "common/BaseWindow.h"
 #include "messaging/clsMessageListener.h"
+#include "pin/FollowTick.h"
 #include "pin/frmMenu.h"
 #include "tools/PinTip.h"
 
@@ -74,6 +75,7 @@ class frmMain final : public BaseWindow,
 
     // Following the target (frmMainFollow.cpp).
     void timKicker_Timer();
+    FollowState ReadFollowState() const;
     void Unprick();
 
     // The mouse: carrying and pricking (frmMainMouse.cpp).
