@@ -75,7 +75,8 @@ class frmMain final : public BaseWindow,
 
     // Following the target (frmMainFollow.cpp).
     void timKicker_Timer();
-    FollowState ReadFollowState() const;
+    FollowState ReadFollowState();
+    bool TargetIsMinimised(const RECT& target);
     void Unprick();
 
     // The mouse: carrying and pricking (frmMainMouse.cpp).
@@ -132,6 +133,12 @@ class frmMain final : public BaseWindow,
     bool cursorHidden_ = false;
     // A click is a press and a release on the pin; the release that ends a double-click is no click.
     bool leftPressedOnPin_ = false;
+    // Whether the target was minimised when last asked, and its rectangle then.
+    struct MinimisedAnswer {
+        HWND window = nullptr;
+        RECT bounds{};
+        bool minimised = false;
+    } minimisedAsked_;
     // A pin its creator sticks in starts out drawn in place, not hanging on the cursor.
     bool startsStuck_ = false;
     Maker& maker_;

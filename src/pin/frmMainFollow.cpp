@@ -17,7 +17,16 @@ Rect ToRect(const RECT& rect) {
 
 }  // namespace
 
-FollowState frmMain::ReadFollowState() const {
+// Asked again only when the target's rectangle changes, as it does when a window is minimised or
+// restored: each question about another program's window is a round trip to the window system.
+bool frmMain::TargetIsMinimised(const RECT& target) {
+    if (hTarget != minimisedAsked_.window || !EqualRect(&target, &minimisedAsked_.bounds)) {
+        minimisedAsked_ = {hTarget, target, IsIconic(hTarget) != FALSE};
+    }
+    return minimisedAsked_.minimised;
+}
+
+FollowState frmMain::ReadFollowState() {
     RECT target{};
     GetWindowRect(hTarget, &target);
     FollowState state{};
@@ -26,7 +35,7 @@ FollowState frmMain::ReadFollowState() const {
     state.targetIsForeground = GetForegroundWindow() == hTarget;
     // A minimised window lies where its icon is: on Windows far off the screen, under Wine without a
     // window manager in the bottom-left corner.
-    state.targetIsMinimised = IsIconic(hTarget) != FALSE;
+    state.targetIsMinimised = TargetIsMinimised(target);
     state.pinIsHidden = !IsWindowVisible(Window());
     state.fixPosition = frmMenuInst->Checked(frmMenu::mnuPopupRememberPos);
     state.fixSize = frmMenuInst->Checked(frmMenu::mnuPopupRememberSize);

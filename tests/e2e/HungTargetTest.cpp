@@ -101,7 +101,8 @@ TEST_F(HungTarget, ManyPinsFixingItsPlaceLeaveOneChangeWaitingAndTheOtherPinsFol
     const ULONGLONG strayed = GetTickCount64();
     EXPECT_TRUE(PinFollowsLiveTarget(onLive, 50));
     EXPECT_TRUE(PinFollowsLiveTarget(onLive, -50));
-    ASSERT_LT(GetTickCount64() - strayed, 1500u) << "the hang was over before the other pin was seen following";
+    ASSERT_LT(GetTickCount64() - strayed, 1500u)
+        << "the hang was over before the other pin was seen following";
 
     EXPECT_TRUE(WaitUntil([&] { return RectOf(hung->Window()).left == home.left; }, 5000));
     // A while in which any change still on its way would arrive.

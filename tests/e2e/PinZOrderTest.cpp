@@ -43,6 +43,10 @@ TEST_F(PinZOrder, TheWindowStaysTopmostUntilItsLastPinIsPulledOutOrClosed) {
     LeftClickAt(POINT{240, 200});
     ASSERT_TRUE(WaitUntil([&] { return StuckInto(third, target.Window()); }));
 
+    // Each pin stuck in made the window active, and the pins already in it rise above it at their next tick.
+    ASSERT_TRUE(
+        WaitUntil([&] { return IsAbove(first, target.Window()) && IsAbove(second, target.Window()); }));
+
     // The first is pulled out and stuck into the other window.
     const POINT knob = KnobOf(first);
     MoveMouseTo(knob);

@@ -132,9 +132,7 @@ TEST_F(WindowInfoHungTarget, DuringTheSecondAfterATerminationTheEndedTargetsPinC
 
     // The dialog's own pin goes with its target while the dialog still waits, before any message.
     EXPECT_TRUE(WaitUntil(
-        [&] {
-            return !IsWindow(pin) && FindMessageBox() == nullptr && !IsWindowEnabled(dialog.Window());
-        },
+        [&] { return !IsWindow(pin) && FindMessageBox() == nullptr && !IsWindowEnabled(dialog.Window()); },
         900));
     EXPECT_TRUE(LivePinFollows(30));
     EXPECT_EQ(MessageBoxText(), L"ハンドル " + handle + L" のウィンドウは閉じられました。");
