@@ -30,6 +30,17 @@ BOOL CALLBACK DisableOtherWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+// The longest a wait goes without asking whether it is over.
+constexpr DWORD WaitSliceMilliseconds = 20;
+
+// A key or a mouse message for the dialog or one of its controls, which a dialog that waits drops.
+bool IsInputFor(HWND dialog, const MSG& message) {
+    const bool input = (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) ||
+                       (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) ||
+                       (message.message >= WM_NCMOUSEMOVE && message.message <= WM_NCXBUTTONDBLCLK);
+    return input && (message.hwnd == dialog || IsChild(dialog, message.hwnd));
+}
+
 }  // namespace
 
 BaseDialog::~BaseDialog() {
@@ -60,6 +71,10 @@ bool BaseDialog::CreateDialogWindow(const std::wstring& caption, DWORD style, SI
 
 void BaseDialog::ShowModal() {
     if (!window_) return;
+    if (IsWindowVisible(window_)) {
+        SetForegroundWindow(window_);
+        return;
+    }
     DisabledWindows disabled{window_, {}};
     EnumThreadWindows(GetCurrentThreadId(), DisableOtherWindow, reinterpret_cast<LPARAM>(&disabled));
     ShowWindow(window_, SW_SHOW);
@@ -84,6 +99,31 @@ void BaseDialog::ShowModal() {
     for (HWND window : disabled.windows) {
         if (IsWindow(window)) EnableWindow(window, TRUE);
     }
+}
+
+bool BaseDialog::WaitWithoutInput(const std::function<bool()>& done) {
+    if (!window_) return false;
+    HWND focus = GetFocus();
+    EnableWindow(window_, FALSE);
+    bool quit = false;
+    while (window_ && !quit && !done()) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, WaitSliceMilliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        MSG message{};
+        while (window_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                quit = true;
+                break;
+            }
+            if (IsInputFor(window_, message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    if (!window_) return false;
+    EnableWindow(window_, TRUE);
+    if (focus && IsChild(window_, focus)) SetFocus(focus);
+    return !quit;
 }
 
 void BaseDialog::CloseDialog() {

@@ -4,6 +4,7 @@
 // dialog; a dialog counts as an open form, so the program lives while one is shown.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace dokkle {
@@ -20,12 +21,17 @@ class BaseDialog {
     // Creates the dialog window, hidden, with the given client size in pixels; OnInitDialog lays it out.
     bool CreateDialogWindow(const std::wstring& caption, DWORD style, SIZE clientSize);
     // Shows the dialog and returns once it has closed. Every other window of the program is disabled
-    // meanwhile; their timers keep running.
+    // meanwhile; their timers keep running. A dialog already showing is only brought to the front.
     void ShowModal();
     // Ends the dialog window (the object stays, with whatever the dialog keeps).
     void CloseDialog();
 
   protected:
+    // Lets the program's messages flow, the pins' timers included, until done() holds, while the dialog
+    // takes no input; done is asked at least every few tens of milliseconds. False when the dialog has
+    // closed meanwhile or the program is ending: then nothing more is to be done.
+    bool WaitWithoutInput(const std::function<bool()>& done);
+
     // Centres the dialog on the work area of the monitor under the cursor, where the user is working,
     // wholly inside it where it fits.
     void PlaceOnScreen();

@@ -14,6 +14,7 @@
 
 #include "common/BaseWindow.h"
 #include "messaging/clsMessageListener.h"
+#include "pin/FollowTick.h"
 #include "pin/frmMenu.h"
 #include "tools/PinTip.h"
 
@@ -75,6 +76,8 @@ class frmMain final : public BaseWindow,
 
     // Following the target (frmMainFollow.cpp).
     void timKicker_Timer();
+    FollowState ReadFollowState();
+    bool TargetIsMinimised(const RECT& target);
     void Unprick();
 
     // The mouse: carrying and pricking (frmMainMouse.cpp).
@@ -131,6 +134,12 @@ class frmMain final : public BaseWindow,
     bool cursorHidden_ = false;
     // A click is a press and a release on the pin; the release that ends a double-click is no click.
     bool leftPressedOnPin_ = false;
+    // Whether the target was minimised when last asked, and its rectangle then.
+    struct MinimisedAnswer {
+        HWND window = nullptr;
+        RECT bounds{};
+        bool minimised = false;
+    } minimisedAsked_;
     // A pin its creator sticks in starts out drawn in place, not hanging on the cursor.
     bool startsStuck_ = false;
     Maker& maker_;

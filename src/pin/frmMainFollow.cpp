@@ -8,13 +8,45 @@ namespace dokkle {
 namespace {
 
 static_assert(WindowPosFlags::NoSize == SWP_NOSIZE && WindowPosFlags::NoMove == SWP_NOMOVE &&
-              WindowPosFlags::NoZOrder == SWP_NOZORDER && WindowPosFlags::NoActivate == SWP_NOACTIVATE);
+              WindowPosFlags::NoZOrder == SWP_NOZORDER && WindowPosFlags::NoActivate == SWP_NOACTIVATE &&
+              WindowPosFlags::ShowWindow == SWP_SHOWWINDOW && WindowPosFlags::HideWindow == SWP_HIDEWINDOW);
 
 Rect ToRect(const RECT& rect) {
     return Rect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
 }  // namespace
+
+// Asked again only when the target's rectangle changes, as it does when a window is minimised or
+// restored: each question about another program's window is a round trip to the window system.
+bool frmMain::TargetIsMinimised(const RECT& target) {
+    if (hTarget != minimisedAsked_.window || !EqualRect(&target, &minimisedAsked_.bounds)) {
+        minimisedAsked_ = {hTarget, target, IsIconic(hTarget) != FALSE};
+    }
+    return minimisedAsked_.minimised;
+}
+
+FollowState frmMain::ReadFollowState() {
+    RECT target{};
+    GetWindowRect(hTarget, &target);
+    FollowState state{};
+    state.target = ToRect(target);
+    state.pin = ToRect(WindowBounds());
+    state.targetIsForeground = GetForegroundWindow() == hTarget;
+    // A minimised window lies where its icon is: on Windows far off the screen, under Wine without a
+    // window manager in the bottom-left corner.
+    state.targetIsMinimised = TargetIsMinimised(target);
+    state.pinIsHidden = !IsWindowVisible(Window());
+    state.fixPosition = frmMenuInst->Checked(frmMenu::mnuPopupRememberPos);
+    state.fixSize = frmMenuInst->Checked(frmMenu::mnuPopupRememberSize);
+    state.memoryLeft = MemoryLeft;
+    state.memoryTop = MemoryTop;
+    state.memoryWidth = MemoryWidth;
+    state.memoryHeight = MemoryHeight;
+    state.prickedOffsetX = PrickedOffsetX;
+    state.prickedOffsetY = PrickedOffsetY;
+    return state;
+}
 
 void frmMain::timKicker_Timer() {
     if (!IsPricked) {
@@ -26,22 +58,7 @@ void frmMain::timKicker_Timer() {
         return;
     }
 
-    RECT target{};
-    GetWindowRect(hTarget, &target);
-    FollowState state{};
-    state.target = ToRect(target);
-    state.pin = ToRect(WindowBounds());
-    state.targetIsForeground = GetForegroundWindow() == hTarget;
-    state.fixPosition = frmMenuInst->Checked(frmMenu::mnuPopupRememberPos);
-    state.fixSize = frmMenuInst->Checked(frmMenu::mnuPopupRememberSize);
-    state.memoryLeft = MemoryLeft;
-    state.memoryTop = MemoryTop;
-    state.memoryWidth = MemoryWidth;
-    state.memoryHeight = MemoryHeight;
-    state.prickedOffsetX = PrickedOffsetX;
-    state.prickedOffsetY = PrickedOffsetY;
-
-    const FollowDecision decision = DecideFollowTick(state);
+    const FollowDecision decision = DecideFollowTick(ReadFollowState());
     if (decision.targetCall) {
         const WindowPosCall& call = *decision.targetCall;
         modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_TOP, call.x, call.y, call.width, call.height,
@@ -62,6 +79,8 @@ void frmMain::Unprick() {
     if (!IsPricked) return;
     // Cleared first: the call may run the unload step, whose own Unprick must find nothing left to do.
     IsPricked = false;
+    // Another pin still stuck into the window keeps it on top.
+    if (!PinsStuckInto(hTarget).empty()) return;
     modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 

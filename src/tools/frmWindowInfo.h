@@ -70,6 +70,9 @@ class frmWindowInfo final : public BaseDialog {
     void cmdSystemWillBeShutdown_Click();
     void cmdChangePriority_Click();
     void cmdTerminateProcess_Click();
+    // The second after a termination, in which the pins go on and the dialog takes no input; false when
+    // the dialog has closed meanwhile.
+    bool PauseWithoutInput();
 
     HWND hInfoTarget = nullptr;
     std::wstring TargetTitle;

@@ -1,5 +1,6 @@
 // The dialog's operations on its target window and on the process that owns it.
 #include "common/Geometry.h"
+#include "common/UnwaitedSend.h"
 #include "common/modWindowTips.h"
 #include "tools/BoxNumber.h"
 #include "tools/PrickedPoint.h"
@@ -17,6 +18,9 @@ namespace {
 static_assert(PriorityClass::Idle == IDLE_PRIORITY_CLASS && PriorityClass::Normal == NORMAL_PRIORITY_CLASS &&
               PriorityClass::High == HIGH_PRIORITY_CLASS &&
               PriorityClass::Realtime == REALTIME_PRIORITY_CLASS);
+
+// The pause after a close or a termination, before the report is refreshed.
+constexpr uint64_t PauseMilliseconds = 1000;
 
 constexpr const wchar_t* ProcessNotOpened = L"プロセスハンドルを開けなかったため、";
 
@@ -93,15 +97,22 @@ void frmWindowInfo::cmdRedraw_Click() {
 
 void frmWindowInfo::cmdCloseTarget_Click() {
     if (HWND target = ReportedTarget()) {
-        // Returns once the target has handled it, which may mean once its user has answered it.
-        SendMessageW(target, WM_CLOSE, 0, 0);
-        Sleep(1000);
+        // Handled once the target says so, which may wait for its user's answer; a target that has
+        // stopped answering is not waited for.
+        UnwaitedSend close(target, WM_CLOSE);
+        std::optional<uint64_t> handledAt;
+        const bool stillOpen = WaitWithoutInput([&] {
+            if (!handledAt && close.Over()) handledAt = GetTickCount64();
+            return handledAt && GetTickCount64() - *handledAt >= PauseMilliseconds;
+        });
+        if (!stillOpen) return;
     }
     RefreshInfo();
 }
 
 void frmWindowInfo::cmdChangeTitle_Click() {
-    if (HWND target = ReportedTarget()) SetWindowTextW(target, TextOf(txtWindowTitle).c_str());
+    if (HWND target = ReportedTarget())
+        modWindowTips::SetWindowTextWithoutStalling(target, TextOf(txtWindowTitle));
 }
 
 void frmWindowInfo::cmdResize_Click() {
@@ -147,6 +158,11 @@ void frmWindowInfo::cmdSystemWillBeShutdown_Click() {
     if (HWND target = ReportedTarget()) PostMessageW(target, WM_ENDSESSION, 0, 0);
 }
 
+bool frmWindowInfo::PauseWithoutInput() {
+    const uint64_t end = GetTickCount64() + PauseMilliseconds;
+    return WaitWithoutInput([&] { return GetTickCount64() >= end; });
+}
+
 void frmWindowInfo::cmdChangePriority_Click() {
     std::optional<unique_handle> process = OpenTargetProcess();
     if (!process) return RefreshInfo();
@@ -171,7 +187,7 @@ void frmWindowInfo::cmdTerminateProcess_Click() {
         return;
     }
     TerminateProcess(process->get(), 0);
-    Sleep(1000);
+    if (!PauseWithoutInput()) return;
     RefreshInfo();
 }
 

@@ -1,33 +1,11 @@
 // A target whose thread stops handling its messages: its own pin can still be closed and stuck into
 // it, the other pins go on following, and launches still hand off. It gets the z-order changes when
-// it answers again.
+// it answers again, and however many pins want it back in its place, one change waits for it.
 #include "PinFixture.h"
+#include "SuspendedThread.h"
 
 namespace dokkle::e2e {
 namespace {
-
-// Stops a target's thread from handling anything, as a hung program's, until the object goes.
-class SuspendedThread {
-  public:
-    explicit SuspendedThread(HWND window)
-        : thread_(OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(window, nullptr))) {
-        suspended_ = thread_ && SuspendThread(thread_) != static_cast<DWORD>(-1);
-    }
-    ~SuspendedThread() { Resume(); }
-    SuspendedThread(const SuspendedThread&) = delete;
-    SuspendedThread& operator=(const SuspendedThread&) = delete;
-
-    explicit operator bool() const { return suspended_; }
-    void Resume() {
-        if (suspended_) ResumeThread(thread_);
-        suspended_ = false;
-        if (thread_) CloseHandle(std::exchange(thread_, nullptr));
-    }
-
-  private:
-    HANDLE thread_;
-    bool suspended_ = false;
-};
 
 class HungTarget : public PinTest {
   protected:
@@ -38,6 +16,7 @@ class HungTarget : public PinTest {
         liveOptions.bounds = RECT{40, 120, 440, 420};
         hungOptions.title = L"Hung";
         hungOptions.bounds = RECT{540, 120, 940, 420};
+        hungOptions.recordMessages = true;
         live = std::make_unique<TargetProcess>(liveOptions);
         hung = std::make_unique<TargetProcess>(hungOptions);
     }
@@ -49,6 +28,15 @@ class HungTarget : public PinTest {
         SetWindowPos(live->Window(), nullptr, bounds.left + dx, bounds.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return WaitUntil([&] { return PinOrigin(pin).x == before.x + dx; }, 1500);
+    }
+
+    // How often the hung window has been asked to move, its own moves included.
+    size_t MovesOfHungTarget() const {
+        size_t moves = 0;
+        for (const RecordedMessage& recorded : hung->RecordedMessages()) {
+            if (recorded.message == WM_WINDOWPOSCHANGING) ++moves;
+        }
+        return moves;
     }
 
     std::unique_ptr<TargetProcess> live;
@@ -92,6 +80,37 @@ TEST_F(HungTarget, APinDroppedOntoItIsStuckInWithoutStallingTheOthers) {
     stopped.Resume();
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(hung->Window()); }, 3000));
     EXPECT_TRUE(PinHangsAt(dropped, hung->FreePoint()));
+}
+
+TEST_F(HungTarget, ManyPinsFixingItsPlaceLeaveOneChangeWaitingAndTheOtherPinsFollow) {
+    HWND onLive = PrickAt(live->FreePoint());
+    for (const POINT spot : {hung->FreePoint(), POINT{620, 220}, POINT{720, 220}, POINT{820, 220}}) {
+        HWND pin = LaunchAnotherPinAt(spot);
+        ASSERT_NE(pin, nullptr);
+        LeftClickAt(spot);
+        ASSERT_TRUE(WaitUntil([&] { return StuckInto(pin, hung->Window()); }));
+        ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));
+    }
+    const RECT home = RectOf(hung->Window());
+    const size_t movesBefore = MovesOfHungTarget();
+
+    // It moves aside by itself and stops answering for two seconds; every tick of each pin wants it back.
+    const UINT strayAndHang = RegisterWindowMessageW(L"DokkleTestStrayAndHang");
+    PostMessageW(hung->Window(), strayAndHang, 60, 2000);
+    ASSERT_TRUE(WaitUntil([&] { return RectOf(hung->Window()).left == home.left + 60; }, 1000));
+    const ULONGLONG strayed = GetTickCount64();
+    EXPECT_TRUE(PinFollowsLiveTarget(onLive, 50));
+    EXPECT_TRUE(PinFollowsLiveTarget(onLive, -50));
+    ASSERT_LT(GetTickCount64() - strayed, 1500u)
+        << "the hang was over before the other pin was seen following";
+
+    EXPECT_TRUE(WaitUntil([&] { return RectOf(hung->Window()).left == home.left; }, 5000));
+    // A while in which any change still on its way would arrive.
+    PumpMessagesFor(500);
+    // Its own move aside, the change that was waiting for it and at most the one that took the place of
+    // every later one.
+    EXPECT_LE(MovesOfHungTarget() - movesBefore, 3u);
+    EXPECT_EQ(RectOf(hung->Window()).left, home.left);
 }
 
 }  // namespace

@@ -48,8 +48,7 @@ TEST_F(PinMenu, FixSizePutsAResizedTargetBackAndBothFixesRestoreTheWholeRectangl
     EXPECT_TRUE(WaitUntil([&] { return RectOf(target.Window()).right == remembered.right; }, 1000));
     EXPECT_EQ(RectOf(target.Window()).bottom, remembered.bottom);
 
-    // Put back while the pin, not the target, was active, the target now lies over the pin; the user
-    // activates the target, and the pin rises above it again.
+    // The user activates the target, and the pin stays above it.
     LeftClickAt(POINT{remembered.left + 40, remembered.top + 80});
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == target.Window(); }, 1000));
     ASSERT_TRUE(WaitUntil([&] { return IsAbove(pin, target.Window()); }, 1000));

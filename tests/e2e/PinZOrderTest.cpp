@@ -1,0 +1,72 @@
+// The pin stays above the window it marks, and that window stays on top while any pin is in it.
+#include "PinFixture.h"
+
+namespace dokkle::e2e {
+namespace {
+
+using PinZOrder = PinTest;
+
+TargetOptions TargetAt(const wchar_t* title, RECT bounds) {
+    TargetOptions options;
+    options.title = title;
+    options.bounds = bounds;
+    return options;
+}
+
+TEST_F(PinZOrder, AFixPuttingBackAnInactiveTargetLeavesThePinAboveIt) {
+    TargetProcess target(TargetAt(L"Marked", RECT{60, 100, 460, 400}));
+    TargetProcess other(TargetAt(L"Other", RECT{560, 100, 900, 400}));
+    HWND pin = PrickAt(target.FreePoint());
+    ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));
+    const RECT remembered = RectOf(target.Window());
+    LeftClickAt(other.FreePoint());
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.Window(); }, 2000));
+    ASSERT_TRUE(IsAbove(pin, target.Window()));
+
+    SetWindowPos(target.Window(), nullptr, remembered.left + 70, remembered.top + 40, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return RectOf(target.Window()).left == remembered.left; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return IsAbove(pin, target.Window()); }, 1000));
+    EXPECT_EQ(GetForegroundWindow(), other.Window());
+}
+
+TEST_F(PinZOrder, TheWindowStaysTopmostUntilItsLastPinIsPulledOutOrClosed) {
+    TargetProcess target(TargetAt(L"Marked", RECT{60, 100, 460, 400}));
+    TargetProcess other(TargetAt(L"Other", RECT{560, 100, 900, 400}));
+    HWND first = PrickAt(target.FreePoint());
+    HWND second = LaunchAnotherPinAt(POINT{140, 200});
+    ASSERT_NE(second, nullptr);
+    LeftClickAt(POINT{140, 200});
+    ASSERT_TRUE(WaitUntil([&] { return StuckInto(second, target.Window()); }));
+    HWND third = LaunchAnotherPinAt(POINT{240, 200});
+    ASSERT_NE(third, nullptr);
+    LeftClickAt(POINT{240, 200});
+    ASSERT_TRUE(WaitUntil([&] { return StuckInto(third, target.Window()); }));
+
+    // Each pin stuck in made the window active, and the pins already in it rise above it at their next tick.
+    ASSERT_TRUE(
+        WaitUntil([&] { return IsAbove(first, target.Window()) && IsAbove(second, target.Window()); }));
+
+    // The first is pulled out and stuck into the other window.
+    const POINT knob = KnobOf(first);
+    MoveMouseTo(knob);
+    LeftPress();
+    MoveMouseTo(POINT{knob.x + 1, knob.y});
+    MoveMouseTo(other.FreePoint());
+    LeftRelease();
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(other.Window()); }, 1000));
+    EXPECT_TRUE(IsTopmost(target.Window()));
+
+    // Its unload step has run once its window is gone.
+    LeftDoubleClickAt(KnobOf(second));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(second); }, 2000));
+    EXPECT_TRUE(IsTopmost(target.Window()));
+
+    LeftDoubleClickAt(KnobOf(third));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(third); }, 2000));
+    EXPECT_FALSE(IsTopmost(target.Window()));
+    EXPECT_TRUE(IsTopmost(other.Window()));
+}
+
+}  // namespace
+}  // namespace dokkle::e2e
