@@ -40,20 +40,33 @@ void frmMain::CreateStuckInto(Maker& maker, const std::wstring& caption, HWND ta
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-BOOL CALLBACK frmMain::CollectStuckPin(HWND window, LPARAM search) {
-    auto* stuckInto = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(search);
+struct frmMain::StuckPinSearch {
+    HWND target;
+    bool childWindowsToo;
+    std::vector<HWND> pins;
+};
+
+BOOL CALLBACK frmMain::CollectStuckPin(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<StuckPinSearch*>(parameter);
     const frmMain* pin = FromWindow(window);
-    const HWND target = stuckInto->first;
-    if (pin && pin->IsPricked && (pin->hTarget == target || IsChild(target, pin->hTarget))) {
-        stuckInto->second.push_back(window);
+    if (pin && pin->IsPricked &&
+        (pin->hTarget == search->target ||
+         (search->childWindowsToo && IsChild(search->target, pin->hTarget)))) {
+        search->pins.push_back(window);
     }
     return TRUE;
 }
 
 std::vector<HWND> frmMain::PinsStuckInto(HWND target) {
-    std::pair<HWND, std::vector<HWND>> search{target, {}};
+    StuckPinSearch search{target, false, {}};
     EnumThreadWindows(GetCurrentThreadId(), CollectStuckPin, reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    return search.pins;
+}
+
+std::vector<HWND> frmMain::PinsStuckIntoOrInside(HWND target) {
+    StuckPinSearch search{target, true, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectStuckPin, reinterpret_cast<LPARAM>(&search));
+    return search.pins;
 }
 
 frmMain* frmMain::FromWindow(HWND window) {

@@ -40,8 +40,10 @@ class frmMain final : public BaseWindow,
     // Makes a new pin stuck into the window (or its framed ancestor) as stick-by-handle places it, with
     // the mouse left alone.
     static void CreateStuckInto(Maker& maker, const std::wstring& caption, HWND target);
-    // The open pins of this thread that are stuck into the window or into one of its child windows.
+    // The open pins of this thread that are stuck into the window itself.
     static std::vector<HWND> PinsStuckInto(HWND target);
+    // The same, and those stuck into one of its child windows.
+    static std::vector<HWND> PinsStuckIntoOrInside(HWND target);
     // The pin of this thread whose window that is, or null.
     static frmMain* FromWindow(HWND window);
 
@@ -58,7 +60,8 @@ class frmMain final : public BaseWindow,
     // The pin's window, hidden and loaded; null if it could not be made.
     frmMain(Maker& maker, std::wstring caption) : maker_(maker), caption_(std::move(caption)) {}
     static frmMain* CreateHidden(Maker& maker, const std::wstring& caption, bool startsStuck);
-    static BOOL CALLBACK CollectStuckPin(HWND window, LPARAM search);
+    struct StuckPinSearch;
+    static BOOL CALLBACK CollectStuckPin(HWND window, LPARAM parameter);
 
     // Life of the window (frmMain.cpp).
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

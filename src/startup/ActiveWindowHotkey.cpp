@@ -43,7 +43,7 @@ void ActOnForegroundWindow() {
         foreground && (CopyWindow::IsDokkleWindow(foreground) || CopyWindow::IsDokkleWindow(target));
     facts.isDesktopOrShell = foreground && (IsDesktopOrShell(foreground) || IsDesktopOrShell(target));
     const std::vector<HWND> pins =
-        target && !facts.ofDokkle ? frmMain::PinsStuckInto(target) : std::vector<HWND>{};
+        target && !facts.ofDokkle ? frmMain::PinsStuckIntoOrInside(target) : std::vector<HWND>{};
     facts.hasOurPin = !pins.empty();
     switch (DecideHotkeyPress(facts)) {
         case HotkeyAction::Pin:

@@ -4,6 +4,8 @@
 #include <iostream>
 #include <iterator>
 
+#include "Screen.h"
+
 namespace dokkle::e2e {
 
 ::testing::AssertionResult IsCentredOnWorkAreaUnderCursor(HWND window) {
@@ -106,6 +108,7 @@ bool PinTest::OpenMenuOf(HWND pin) {
     // An injected click goes to the window on top in the X server, which can lag behind Wine's own
     // order for a moment; a click that reached the window below is given once more.
     for (int attempt = 0;; ++attempt) {
+        WaitUntil([&] { return KnobOnScreen(pin); }, 2000);
         RightClickAt(KnobOf(pin));
         if (WaitUntil([&] { return OpenMenuWindow() != nullptr; }, 1000)) return true;
         if (!RetryOnce("a right-click on the pin opened no menu", attempt)) return false;
@@ -135,6 +138,13 @@ POINT PinTest::PinOrigin(HWND pin) {
 POINT PinTest::KnobOf(HWND pin) {
     const POINT origin = PinOrigin(pin);
     return POINT{origin.x + StandardPrickedKnob.x, origin.y + StandardPrickedKnob.y};
+}
+
+bool PinTest::KnobOnScreen(HWND pin) {
+    const POINT knob = KnobOf(pin);
+    const Colour seen = Screenshot(RECT{knob.x, knob.y, knob.x + 1, knob.y + 1}).At(knob.x, knob.y);
+    // The knob is red, whatever its shading: no window of the tests is.
+    return seen.red > 100 && seen.red > 2 * seen.green && seen.red > 2 * seen.blue;
 }
 
 bool PinTest::CursorShowing() {

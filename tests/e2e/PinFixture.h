@@ -55,6 +55,9 @@ class PinTest : public ::testing::Test {
     static bool StuckInto(HWND pin, HWND target);
     static POINT PinOrigin(HWND pin);
     static POINT KnobOf(HWND pin);
+    // Whether the X server shows the pin's knob (of the design new pins start with) on top: until it
+    // does, a click there reaches the window it lay under a moment ago.
+    static bool KnobOnScreen(HWND pin);
     static bool CursorShowing();
 
     std::wstring folder = DokkleProcess::NewSandbox();

@@ -58,14 +58,37 @@ TEST_F(PinZOrder, TheWindowStaysTopmostUntilItsLastPinIsPulledOutOrClosed) {
     EXPECT_TRUE(IsTopmost(target.Window()));
 
     // Its unload step has run once its window is gone.
+    ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(second); }));
     LeftDoubleClickAt(KnobOf(second));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(second); }, 2000));
     EXPECT_TRUE(IsTopmost(target.Window()));
 
+    ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(third); }));
     LeftDoubleClickAt(KnobOf(third));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(third); }, 2000));
     EXPECT_FALSE(IsTopmost(target.Window()));
     EXPECT_TRUE(IsTopmost(other.Window()));
+}
+
+TEST_F(PinZOrder, APinInAChildWindowDoesNotKeepItsFramedWindowOnTop) {
+    TargetOptions options = TargetAt(L"Framed", RECT{60, 100, 460, 400});
+    options.withButton = true;
+    TargetProcess target(options);
+    HWND framed = PrickAt(target.FreePoint());
+    // The second is stuck into the button itself, which makes nothing topmost.
+    HWND inButton = LaunchAnotherPinAt(target.ButtonCentre());
+    ASSERT_NE(inButton, nullptr);
+    LeftClickAt(target.ButtonCentre(), {VK_SHIFT});
+    ASSERT_TRUE(WaitUntil([&] { return CursorShowing() && !IsTopmost(target.Button()); }, 2000));
+    ASSERT_TRUE(IsTopmost(target.Window()));
+
+    // The window's only pin closes: nothing keeps the window on top any more.
+    ASSERT_TRUE(WaitUntil([&] { return IsAbove(framed, target.Window()); }));
+    ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(framed); }));
+    LeftDoubleClickAt(KnobOf(framed));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(framed); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.Window()); }, 1000));
+    EXPECT_TRUE(IsWindow(inButton));
 }
 
 }  // namespace
