@@ -6,6 +6,7 @@
 #include "GdiHandleTable.h"
 #include "common/Win32Handles.h"
 #include "tools/DrawWindowMap.h"
+#include "tools/WindowMap.h"
 
 namespace dokkle {
 namespace {
@@ -49,6 +50,21 @@ class MapPicture {
     unique_hdc dc_;
     HGDIOBJ previous_ = nullptr;
 };
+
+// The whole picture of a map, as one number: FNV-1a over its pixels, top row first.
+uint64_t PictureFingerprint(HDC dc, int width, int height) {
+    uint64_t hash = 14695981039346656037u;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            for (int shift = 0; shift < 32; shift += 8) {
+                hash ^= (pixel >> shift) & 0xFF;
+                hash *= 1099511628211u;
+            }
+        }
+    }
+    return hash;
+}
 
 const COLORREF Window = GetSysColor(COLOR_WINDOW);
 const COLORREF WindowText = GetSysColor(COLOR_WINDOWTEXT);
@@ -103,6 +119,41 @@ TEST(DrawWindowMap, RectanglesOutsideTheBoxOrAtTheLimitsOfTheRangeAreClippedAndN
         EXPECT_EQ(picture.At(60, 40), Highlight);
     }
     EXPECT_EQ(testing::CountGdiObjects(GetCurrentProcess()), before);
+}
+
+// The picture of a desktop of one 1024 x 768 monitor, taken before the map learnt of several monitors:
+// with one monitor it must stay the same to the last pixel.
+TEST(DrawWindowMap, TheMapOfOneMonitorIsPixelForPixelThePictureItHasAlwaysBeen) {
+    const struct {
+        RECT screen;
+        bool owned;
+    } windows[] = {
+        {{40, 60, 300, 260}, false},   {{80, 90, 260, 220}, true},
+        {{200, 150, 600, 450}, false}, {{620, 90, 900, 330}, false},
+        {{-8, -8, 1032, 776}, false},  {{1000, 700, 1400, 900}, false},
+        {{511, 383, 513, 385}, true},  {{-32000, -32000, -31840, -31973}, false},
+        {{450, 420, 700, 600}, true},  {{0, 0, 1024, 768}, true},
+    };
+    const MapScale scale = MeasureMap(247, 172, 1024, 768);
+    std::vector<WindowEntry> entries;
+    for (size_t i = 0; i < std::size(windows); ++i) {
+        const RECT& r = windows[i].screen;
+        const Rect onMap = ToMapRect(Rect{r.left, r.top, r.right, r.bottom}, scale);
+        entries.push_back(Entry(i + 1, onMap.left, onMap.top, onMap.right, onMap.bottom, windows[i].owned));
+    }
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = 247;
+    info.bmiHeader.biHeight = -172;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const unique_hbitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const unique_hdc dc(CreateCompatibleDC(nullptr));
+    const unique_select_object keep(dc.get(), bitmap.get());
+    DrawWindowMap(dc.get(), RECT{0, 0, 247, 172}, entries, 4, 2);
+    EXPECT_EQ(PictureFingerprint(dc.get(), 247, 172), 3662278001661248896u);
 }
 
 }  // namespace
