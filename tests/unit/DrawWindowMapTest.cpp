@@ -40,8 +40,9 @@ class MapPicture {
     MapPicture(const MapPicture&) = delete;
     MapPicture& operator=(const MapPicture&) = delete;
 
-    void Draw(const std::vector<WindowEntry>& entries, uintptr_t selected, std::optional<size_t> line) {
-        DrawWindowMap(dc_.get(), RECT{0, 0, 120, 80}, entries, selected, line);
+    void Draw(const std::vector<WindowEntry>& entries, uintptr_t selected, std::optional<size_t> line,
+              const std::vector<Rect>& monitors = {}) {
+        DrawWindowMap(dc_.get(), RECT{0, 0, 120, 80}, monitors, entries, selected, line);
     }
     COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
 
@@ -121,6 +122,24 @@ TEST(DrawWindowMap, RectanglesOutsideTheBoxOrAtTheLimitsOfTheRangeAreClippedAndN
     EXPECT_EQ(testing::CountGdiObjects(GetCurrentProcess()), before);
 }
 
+TEST(DrawWindowMap, EachMonitorIsOutlinedFaintlyUnderTheWindows) {
+    MapPicture picture;
+    // Two monitors side by side sharing the column 60, and a window over the right one's top edge.
+    picture.Draw({Entry(1, 70, 5, 90, 40, false)}, 0, std::nullopt,
+                 {Rect{0, 20, 60, 79}, Rect{60, 10, 119, 79}});
+    const COLORREF faint = FaintOutlineColour(Window, GrayText);
+    ASSERT_NE(faint, Window);
+    ASSERT_NE(faint, GrayText);
+    EXPECT_EQ(picture.At(0, 50), faint);
+    EXPECT_EQ(picture.At(30, 20), faint);
+    EXPECT_EQ(picture.At(60, 50), faint);
+    EXPECT_EQ(picture.At(119, 79), faint);
+    EXPECT_EQ(picture.At(30, 19), Window);  // above the left monitor: no monitor there
+    EXPECT_EQ(picture.At(30, 50), Window);  // outlines, not filled
+    EXPECT_EQ(picture.At(80, 10), Window);  // the window's block hides the monitor's edge
+    EXPECT_EQ(picture.At(70, 10), WindowText);
+}
+
 // The picture of a desktop of one 1024 x 768 monitor, taken before the map learnt of several monitors:
 // with one monitor it must stay the same to the last pixel.
 TEST(DrawWindowMap, TheMapOfOneMonitorIsPixelForPixelThePictureItHasAlwaysBeen) {
@@ -134,7 +153,8 @@ TEST(DrawWindowMap, TheMapOfOneMonitorIsPixelForPixelThePictureItHasAlwaysBeen) 
         {{511, 383, 513, 385}, true},  {{-32000, -32000, -31840, -31973}, false},
         {{450, 420, 700, 600}, true},  {{0, 0, 1024, 768}, true},
     };
-    const MapScale scale = MeasureMap(247, 172, 1024, 768);
+    const Rect screen{0, 0, 1024, 768};
+    const MapScale scale = MeasureMap(247, 172, screen);
     std::vector<WindowEntry> entries;
     for (size_t i = 0; i < std::size(windows); ++i) {
         const RECT& r = windows[i].screen;
@@ -152,7 +172,7 @@ TEST(DrawWindowMap, TheMapOfOneMonitorIsPixelForPixelThePictureItHasAlwaysBeen) 
     const unique_hbitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     const unique_hdc dc(CreateCompatibleDC(nullptr));
     const unique_select_object keep(dc.get(), bitmap.get());
-    DrawWindowMap(dc.get(), RECT{0, 0, 247, 172}, entries, 4, 2);
+    DrawWindowMap(dc.get(), RECT{0, 0, 247, 172}, MonitorOutlines({screen}, scale), entries, 4, 2);
     EXPECT_EQ(PictureFingerprint(dc.get(), 247, 172), 3662278001661248896u);
 }
 
