@@ -3,7 +3,8 @@
 set -eu
 
 packages="g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth x11-utils xcompmgr xdotool
-  imagemagick fonts-ipafont-gothic googletest cmake ninja-build g++ clang clang-format lld libclang-rt-14-dev python3"
+  imagemagick fonts-ipafont-gothic googletest cmake ninja-build g++ clang clang-format lld libclang-rt-14-dev python3
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils"
 
 missing=""
 for p in $packages; do

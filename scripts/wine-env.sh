@@ -10,6 +10,10 @@ export WINEARCH=win64
 # dialogs there; DOKKLE_DPI=192 picks it.
 DOKKLE_HIGH_DPI_PREFIX="$WINEPREFIX-192dpi"
 if [ "${DOKKLE_DPI:-96}" = 192 ]; then export WINEPREFIX="$DOKKLE_HIGH_DPI_PREFIX"; fi
+# A twin prefix for the desktop of two monitors (scripts/with-monitors): a Wine server keeps the display
+# its first process used, so the two-monitor X server needs a server, and so a prefix, of its own.
+DOKKLE_MONITORS_PREFIX="${DOKKLE_WINEPREFIX:-$DOKKLE_BUILD/wineprefix}-monitors"
+if [ "${DOKKLE_MONITORS:-1}" = 2 ]; then export WINEPREFIX="$DOKKLE_MONITORS_PREFIX"; fi
 
 # Some kernels run no 32-bit Linux programs (ia32 emulation switched off), and Wine's 32-bit half
 # cannot start there. Wine then runs through its 64-bit loader alone, which runs the 64-bit build only.

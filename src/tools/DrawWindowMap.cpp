@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "common/Win32Handles.h"
+#include "tools/WindowMap.h"
 
 namespace dokkle {
 namespace {
@@ -17,11 +18,24 @@ void DrawInclusiveRectangle(HDC dc, int64_t left, int64_t top, int64_t right, in
     Rectangle(dc, Coordinate(left), Coordinate(top), Coordinate(right + 1), Coordinate(bottom + 1));
 }
 
+void DrawMonitorOutlines(HDC dc, const std::vector<Rect>& outlines) {
+    if (outlines.empty()) return;
+    unique_hpen faint(
+        CreatePen(PS_SOLID, 1, FaintOutlineColour(GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_GRAYTEXT))));
+    unique_select_object keepPen(dc, faint.get());
+    unique_select_object keepBrush(dc, GetStockObject(NULL_BRUSH));
+    for (const Rect& outline : outlines) {
+        DrawInclusiveRectangle(dc, outline.left, outline.top, outline.right, outline.bottom);
+    }
+}
+
 }  // namespace
 
-void DrawWindowMap(HDC dc, const RECT& area, const std::vector<WindowEntry>& entries,
-                   uintptr_t selectedWindow, std::optional<size_t> selectedLine) {
+void DrawWindowMap(HDC dc, const RECT& area, const std::vector<Rect>& monitorOutlines,
+                   const std::vector<WindowEntry>& entries, uintptr_t selectedWindow,
+                   std::optional<size_t> selectedLine) {
     FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
+    DrawMonitorOutlines(dc, monitorOutlines);
 
     unique_hpen ownedOutline(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_GRAYTEXT)));
     unique_hpen outline(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));

@@ -1,7 +1,7 @@
 #pragma once
 // The window selection dialog: every top-level window in a list by handle and title and on a map of
-// the screen; the user picks one by its line, by its rectangle on the map or by a keyword, and the
-// dialog hands the choice back through hTargetWindow. A new instance serves each use.
+// the whole desktop, every monitor; the user picks one by its line, by its rectangle on the map or by a
+// keyword, and the dialog hands the choice back through hTargetWindow. A new instance serves each use.
 #include <windows.h>
 
 #include <optional>
@@ -60,6 +60,9 @@ class frmSelectWindow final : private BaseDialog, private PictureBox::Events {
     HWND result_ = nullptr;
     float MapScaleX = 0;
     float MapScaleY = 0;
+    // The desktop's top-left corner, which the map's first pixel shows, and each monitor on the map.
+    Point mapOrigin_;
+    std::vector<Rect> monitorOutlines_;
     // The design's pixels on this screen.
     SelectWindowLayout::Scale scale_;
 

@@ -17,15 +17,36 @@ HWND AsWindow(uintptr_t handle) {
     return reinterpret_cast<HWND>(handle);
 }
 
+// The virtual screen: every monitor's rectangle together.
+Rect Desktop() {
+    const int32_t left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int32_t top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return Rect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT bounds, LPARAM monitors) {
+    reinterpret_cast<std::vector<Rect>*>(monitors)->push_back(
+        Rect{bounds->left, bounds->top, bounds->right, bounds->bottom});
+    return TRUE;
+}
+
+std::vector<Rect> Monitors() {
+    std::vector<Rect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
 }  // namespace
 
 void frmSelectWindow::RefreshWindowList() {
     RECT inner{};
     GetClientRect(picDesktop.Window(), &inner);
-    const MapScale scale =
-        MeasureMap(inner.right, inner.bottom, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const MapScale scale = MeasureMap(inner.right, inner.bottom, Desktop());
     MapScaleX = scale.x;
     MapScaleY = scale.y;
+    mapOrigin_ = scale.origin;
+    monitorOutlines_ = MonitorOutlines(Monitors(), scale);
 
     const std::vector<uintptr_t> windows = WalkZOrder(
         AsNumber(GetTopWindow(GetDesktopWindow())),
@@ -49,8 +70,8 @@ WindowEntry frmSelectWindow::ReadEntry(uintptr_t handle) const {
     // A window that has gone in the meantime keeps an empty rectangle.
     RECT bounds{};
     GetWindowRect(window, &bounds);
-    const Rect onMap =
-        ToMapRect(Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}, MapScale{MapScaleX, MapScaleY});
+    const Rect onMap = ToMapRect(Rect{bounds.left, bounds.top, bounds.right, bounds.bottom},
+                                 MapScale{MapScaleX, MapScaleY, mapOrigin_});
     entry.Left = onMap.left;
     entry.Top = onMap.top;
     entry.Right = onMap.right;
@@ -82,7 +103,7 @@ void frmSelectWindow::PaintMap() const {
 }
 
 void frmSelectWindow::PictureBox_Paint(HDC dc, const RECT& inner) {
-    DrawWindowMap(dc, inner, WindowEntries, AsNumber(SelectedWindow), SelectedLine());
+    DrawWindowMap(dc, inner, monitorOutlines_, WindowEntries, AsNumber(SelectedWindow), SelectedLine());
 }
 
 void frmSelectWindow::PictureBox_MouseDown(POINT point) {

@@ -21,12 +21,15 @@ INPUT KeyInput(WORD virtualKey, bool release) {
 }
 
 INPUT AbsoluteMove(POINT point) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    // Absolute coordinates run 0..65535 over the screen; aim at the centre of the pixel.
-    const LONG x = static_cast<LONG>((point.x * 65536LL + 32768) / width);
-    const LONG y = static_cast<LONG>((point.y * 65536LL + 32768) / height);
-    return MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y);
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    // Absolute coordinates run 0..65535 over the whole desktop, every monitor; aim at the centre of the
+    // pixel.
+    const LONG x = static_cast<LONG>(((point.x - left) * 65536LL + 32768) / width);
+    const LONG y = static_cast<LONG>(((point.y - top) * 65536LL + 32768) / height);
+    return MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK, x, y);
 }
 
 void Send(std::vector<INPUT> inputs) {

@@ -93,8 +93,11 @@ POINT SelectDialogView::ScreenPointOfMapPixel(Point pixel) const {
 }
 
 Rect SelectDialogView::MapRectOf(const RECT& screen) {
-    const MapScale scale = MeasureMap(MapInnerWidth, MapInnerHeight, GetSystemMetrics(SM_CXSCREEN),
-                                      GetSystemMetrics(SM_CYSCREEN));
+    const int32_t left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int32_t top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const MapScale scale = MeasureMap(MapInnerWidth, MapInnerHeight,
+                                      Rect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                           top + GetSystemMetrics(SM_CYVIRTUALSCREEN)});
     return ToMapRect(Rect{screen.left, screen.top, screen.right, screen.bottom}, scale);
 }
 

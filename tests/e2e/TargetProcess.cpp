@@ -41,10 +41,7 @@ std::wstring Arguments(const TargetOptions& options, const std::wstring& recordF
 bool ShowsColourAt(HWND window, POINT client, COLORREF colour) {
     POINT point = client;
     ClientToScreen(window, &point);
-    if (point.x < 0 || point.y < 0 || point.x >= GetSystemMetrics(SM_CXSCREEN) ||
-        point.y >= GetSystemMetrics(SM_CYSCREEN)) {
-        return false;
-    }
+    if (!MonitorFromPoint(point, MONITOR_DEFAULTTONULL)) return false;
     return SameColour(Screenshot(RECT{point.x, point.y, point.x + 1, point.y + 1}).At(point.x, point.y),
                       colour);
 }

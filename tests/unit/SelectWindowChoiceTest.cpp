@@ -14,7 +14,8 @@ using SelectWindowChoice = SelectWindowTest;
 
 // The map pixel of a screen point, as the dialog's map of 247 x 172 pixels draws it.
 Point OnMap(POINT screen) {
-    const MapScale scale = MeasureMap(247, 172, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const MapScale scale =
+        MeasureMap(247, 172, Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     const Rect rect = ToMapRect(Rect{screen.x, screen.y, screen.x, screen.y}, scale);
     return Point{rect.left, rect.top};
 }
