@@ -1,5 +1,5 @@
 #pragma once
-// Every line the version box may add about how this run went, in one place with its Japanese text.
+// Every line the version box may add about how this run went, made from the catalogue's texts.
 #include <string>
 #include <string_view>
 
