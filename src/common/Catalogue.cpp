@@ -1,8 +1,27 @@
 #include "common/Catalogue.h"
 
 namespace dokkle {
+namespace {
+
+// Until start-up has chosen, the texts are those of the program's first language.
+Language current = Language::Japanese;
+
+}  // namespace
+
+const Catalogue& CatalogueOf(Language language) {
+    return language == Language::English ? EnglishCatalogue() : JapaneseCatalogue();
+}
+
+void SetLanguage(Language language) {
+    current = language;
+}
+
+Language CurrentLanguage() {
+    return current;
+}
+
 const wchar_t* Text(TextName name) {
-    return JapaneseCatalogue().texts[static_cast<size_t>(name)].text;
+    return CatalogueOf(current).texts[static_cast<size_t>(name)].text;
 }
 
 std::wstring Format(TextName name, std::initializer_list<std::wstring_view> arguments) {
@@ -22,11 +41,11 @@ std::wstring Format(TextName name, std::initializer_list<std::wstring_view> argu
 }
 
 const FontDesign& DialogFont() {
-    return JapaneseCatalogue().dialogFont;
+    return CatalogueOf(current).dialogFont;
 }
 
 const FontDesign& ReportFont() {
-    return JapaneseCatalogue().reportFont;
+    return CatalogueOf(current).reportFont;
 }
 
 }  // namespace dokkle

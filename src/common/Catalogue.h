@@ -1,6 +1,7 @@
 #pragma once
-// Every text the user sees, asked for by name. The catalogue (CatalogueJapanese.cpp) holds every name
-// below in this order, with the fonts its texts are shown in. A text with parameters is a format: %1 to %9
+// Every text the user sees, asked for by name in the language chosen at start. Each language has one
+// catalogue (CatalogueJapanese.cpp, CatalogueEnglish.cpp) holding every name below in this order, with the
+// fonts its texts are shown in. A text with parameters is a format: %1 to %9
 // stand for the arguments, so that each language puts them where its word order wants them.
 #include <array>
 #include <cstdint>
@@ -9,6 +10,8 @@
 #include <string_view>
 
 namespace dokkle {
+
+enum class Language { Japanese, English };
 
 enum class TextName : int {
     // The pin's menu; the design submenu's entry when the folder holds no design.
@@ -24,6 +27,8 @@ enum class TextName : int {
 
     // The version box: %1 the title, %2 the version. Then the lines about this run.
     VersionLine,
+    HotkeyInUse,  // %1 the combination
+    HotkeySwitchedOff,
     HotkeySettingUnreadable,  // %1 the setting as written
     HotkeyHeldElsewhere,      // %1 the combination
     RunningCopyDidNotAnswer,
@@ -156,6 +161,12 @@ struct Catalogue {
 };
 
 const Catalogue& JapaneseCatalogue();
+const Catalogue& EnglishCatalogue();
+const Catalogue& CatalogueOf(Language language);
+
+// The language of every text from now on; chosen once at start, before any window shows a text.
+void SetLanguage(Language language);
+Language CurrentLanguage();
 
 const wchar_t* Text(TextName name);
 // The text with %1 to %9 replaced by the arguments, in one pass: an argument is never read as a format.

@@ -19,6 +19,8 @@ constexpr CatalogueTexts Texts{{
     {MenuPullOut, L"抜く (&X)"},
 
     {VersionLine, L"%1 - バージョン %2"},
+    {HotkeyInUse, L"ホットキー : %1"},
+    {HotkeySwitchedOff, L"ホットキーは設定で無効になっています。"},
     {HotkeySettingUnreadable, L"ホットキーの設定「%1」は読めないため、ホットキーは使えません。"},
     {HotkeyHeldElsewhere, L"ホットキー「%1」は他のプログラムが使っているため、ホットキーは使えません。"},
     {RunningCopyDidNotAnswer, L"実行中の Dokkle が応答しないため、別に起動しました。"},

@@ -18,6 +18,14 @@ std::wstring Quoted(std::wstring_view value) {
     return std::wstring(value.substr(0, kept)) + L"\u2026";
 }
 
+std::wstring HotkeyInUse(std::wstring_view combination) {
+    return Format(TextName::HotkeyInUse, {combination});
+}
+
+std::wstring HotkeySwitchedOff() {
+    return Text(TextName::HotkeySwitchedOff);
+}
+
 std::wstring HotkeySettingUnreadable(std::wstring_view value) {
     return Format(TextName::HotkeySettingUnreadable, {Quoted(value)});
 }

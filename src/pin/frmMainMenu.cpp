@@ -81,7 +81,7 @@ void frmMain::frmMenuInst_mnuPopupInformationClick() {
 
 namespace {
 
-// What went wrong in this run that the user should know, one line each after the version text.
+// What the user should know about this run, one line each after the version text.
 std::wstring NoticeLines() {
     std::wstring lines;
     for (const std::wstring& line : Notices::All()) lines += L"\r\n" + line;

@@ -1,6 +1,10 @@
 #include "common/Catalogue.h"
 
+#include "InLanguage.h"
+
 #include <gtest/gtest.h>
+
+#include <cctype>
 
 #include <set>
 #include <string_view>
@@ -33,6 +37,8 @@ const std::vector<Expected>& JapaneseTexts() {
         {MenuVersion, {}, L"バージョン情報 (&V)"},
         {MenuPullOut, {}, L"抜く (&X)"},
         {VersionLine, {L"Dokkle", L"1.2"}, L"Dokkle - バージョン 1.2"},
+        {HotkeyInUse, {L"Ctrl+Alt+P"}, L"ホットキー : Ctrl+Alt+P"},
+        {HotkeySwitchedOff, {}, L"ホットキーは設定で無効になっています。"},
         {HotkeySettingUnreadable,
          {L"Ctrl+Banana"},
          L"ホットキーの設定「Ctrl+Banana」は読めないため、ホットキーは使えません。"},
@@ -142,6 +148,65 @@ TEST(Catalogue, EveryJapaneseTextIsTheDesignsByteForByte) {
     EXPECT_EQ(seen.size(), TextCount) << "a text of the catalogue has no expectation here";
 }
 
+// The letter after each "&" of the texts, upper case, "-" for a text without one.
+std::string AccessKeys(std::initializer_list<TextName> names) {
+    std::string keys;
+    for (TextName name : names) {
+        const std::wstring_view text = Text(name);
+        const size_t ampersand = text.find(L'&');
+        const bool marked = ampersand != std::wstring_view::npos && ampersand + 1 < text.size();
+        keys += marked ? static_cast<char>(std::toupper(static_cast<int>(text[ampersand + 1]))) : '-';
+        if (marked) {
+            EXPECT_EQ(text.find(L'&', ampersand + 1), std::wstring_view::npos) << "two in one text";
+        }
+    }
+    return keys;
+}
+
+constexpr std::initializer_list<TextName> MenuItems{MenuFixSize,      MenuFixPosition, MenuStickByHandle,
+                                                    MenuChildWindows, MenuInformation, MenuDesign,
+                                                    MenuVersion,      MenuPullOut};
+constexpr std::initializer_list<TextName> SelectButtons{SelectSearch, SelectOK, SelectCancel, SelectRefresh};
+constexpr std::initializer_list<TextName> InfoButtons{
+    InfoTopmost,     InfoNotTopmost,      InfoShow,         InfoHide,          InfoRedraw,
+    InfoCloseTarget, InfoChangeTitle,     InfoMoveResize,   InfoLeftButton,    InfoMiddleButton,
+    InfoRightButton, InfoHardwareChanged, InfoShuttingDown, InfoApplyPriority, InfoTerminate,
+    InfoClose,       InfoRefresh};
+
+TEST(Catalogue, EveryEnglishTextIsPlainPrintableText) {
+    testing::InLanguage english(Language::English);
+    for (size_t index = 0; index < TextCount; ++index) {
+        const std::wstring_view text = Text(static_cast<TextName>(index));
+        for (wchar_t character : text) {
+            const bool printable = character >= L' ' && character <= L'~';
+            EXPECT_TRUE(printable || character == L'\r' || character == L'\n')
+                << "text " << index << " holds the character " << static_cast<int>(character);
+        }
+    }
+}
+
+TEST(Catalogue, TheEnglishMenuKeepsTheJapaneseAccessKeysWhereTheyFit) {
+    EXPECT_EQ(AccessKeys(MenuItems), "SPHCIDVX");
+    testing::InLanguage english(Language::English);
+    // "Pull Out" has no x.
+    EXPECT_EQ(AccessKeys(MenuItems), "SPHCIDVO");
+}
+
+TEST(Catalogue, EveryEnglishDialogButtonButOkCancelAndCloseHasAnAccessKeyOfItsOwn) {
+    // The Japanese dialogs have none.
+    EXPECT_EQ(AccessKeys(SelectButtons), "----");
+    EXPECT_EQ(AccessKeys(InfoButtons), "-----------------");
+    testing::InLanguage english(Language::English);
+    EXPECT_EQ(AccessKeys(SelectButtons), "S--R");
+    EXPECT_EQ(AccessKeys(InfoButtons), "TNSHRCIMLDGWYAE-F");
+    const std::string keys = AccessKeys(InfoButtons);
+    for (size_t index = 0; index < keys.size(); ++index) {
+        if (keys[index] != '-') {
+            EXPECT_EQ(keys.find(keys[index]), index) << keys[index] << " twice";
+        }
+    }
+}
+
 TEST(Catalogue, TheJapaneseFontsAreTheDesigns) {
     const FontDesign& dialog = JapaneseCatalogue().dialogFont;
     EXPECT_EQ(std::wstring(dialog.face), L"MS UI Gothic");
@@ -151,6 +216,16 @@ TEST(Catalogue, TheJapaneseFontsAreTheDesigns) {
     EXPECT_EQ(std::wstring(report.face), L"ＭＳ ゴシック");
     EXPECT_EQ(report.points, 9);
     EXPECT_EQ(report.characterSet, 128);
+}
+
+TEST(Catalogue, TheEnglishFontsAreAStandardDialogFontAndAnyFixedPitchFontForTheReport) {
+    testing::InLanguage english(Language::English);
+    EXPECT_EQ(std::wstring(DialogFont().face), L"MS Shell Dlg 2");
+    EXPECT_EQ(DialogFont().points, 8);
+    EXPECT_EQ(DialogFont().characterSet,
+              1);  // any: the titles of other programs' windows may be in any script
+    EXPECT_EQ(ReportFont().pitchAndFamily, 0x31);  // FIXED_PITCH | FF_MODERN
+    EXPECT_EQ(ReportFont().characterSet, 1);
 }
 
 TEST(Catalogue, AFormatTakesItsArgumentsInOnePass) {
