@@ -95,13 +95,33 @@ constexpr std::array<ControlDesign, 34> Design{{
 }};
 // clang-format on
 
+// Where English needs other room than the Japanese design gives: its priority label is far shorter than
+// the Japanese one, and "Realtime" far longer than its Japanese entry.
+struct EnglishPlace {
+    ControlId id;
+    Bounds twips;
+};
+constexpr EnglishPlace EnglishPlaces[] = {
+    {lblPriority, {0, 150, 1065, 240}},
+    {cmbProcessPriority, {1125, 75, 1440, 300}},
+};
+
+Bounds TwipsOf(const ControlDesign& design) {
+    if (CurrentLanguage() == Language::English) {
+        for (const EnglishPlace& place : EnglishPlaces) {
+            if (place.id == design.id) return place.twips;
+        }
+    }
+    return design.twips;
+}
+
 }  // namespace
 
 std::vector<PlacedControl> LayOut(double twipsPerPixelX, double twipsPerPixelY) {
     std::vector<PlacedControl> placed;
     placed.reserve(Design.size());
     for (const ControlDesign& design : Design) {
-        Bounds pixels = TwipsToPixels(design.twips, twipsPerPixelX, twipsPerPixelY);
+        Bounds pixels = TwipsToPixels(TwipsOf(design), twipsPerPixelX, twipsPerPixelY);
         for (Container container = design.container; container != Container::Form;) {
             const ContainerPlace place = PlaceOf(container);
             const Bounds origin = TwipsToPixels(place.twips, twipsPerPixelX, twipsPerPixelY);

@@ -16,7 +16,8 @@ constexpr const wchar_t* SelectDialogCaption = L"ウィンドウの選択";
 class SelectDialogView {
   public:
     // The process's visible dialog, once it has appeared; null if it does not within the time.
-    static HWND WaitForDialog(DWORD processId, int timeoutMilliseconds = 5000);
+    static HWND WaitForDialog(DWORD processId, int timeoutMilliseconds = 5000,
+                              const wchar_t* caption = SelectDialogCaption);
 
     explicit SelectDialogView(HWND dialog) : dialog_(dialog) {}
 
