@@ -13,6 +13,11 @@
 namespace dokkle::e2e {
 namespace {
 
+// The text for a failure message; characters beyond ASCII come out garbled.
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
 bool HasJapanese(const std::wstring& text) {
     for (wchar_t c : text) {
         if ((c >= 0x3000 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF00 && c <= 0xFFEF))
@@ -93,6 +98,62 @@ void ExpectEnglishCaptionsThatFit(HWND dialog) {
     for (wchar_t key : keys) EXPECT_EQ(keys.count(key), 1u) << "the access key " << static_cast<char>(key);
 }
 
+// A caption drawn as a menu draws an item's: the menu font, the menu's text colour on its background, the
+// access key underlined. Pixels top row first, 0x00RRGGBB.
+struct DrawnCaption {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+};
+
+DrawnCaption DrawAsMenuItem(const std::wstring& caption) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    const unique_hfont font(CreateFontIndirectW(&metrics.lfMenuFont));
+    unique_hdc_window screen = dokkle::GetDC(nullptr);
+    const unique_hdc memory(CreateCompatibleDC(screen.get()));
+    unique_select_object selected(memory.get(), font.get());
+    RECT bounds{0, 0, 0, 0};
+    DrawTextW(memory.get(), caption.c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
+    DrawnCaption drawn{bounds.right, bounds.bottom, {}};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), drawn.width, -drawn.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const unique_hbitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    unique_select_object canvas(memory.get(), bitmap.get());
+    const COLORREF background = GetSysColor(COLOR_MENU);
+    const unique_hbrush brush(CreateSolidBrush(background));
+    FillRect(memory.get(), &bounds, brush.get());
+    SetTextColor(memory.get(), GetSysColor(COLOR_MENUTEXT));
+    SetBkMode(memory.get(), TRANSPARENT);
+    DrawTextW(memory.get(), caption.c_str(), -1, &bounds, DT_SINGLELINE);
+    GdiFlush();
+    const auto* source = static_cast<const uint32_t*>(bits);
+    drawn.pixels.assign(source, source + drawn.width * drawn.height);
+    for (uint32_t& pixel : drawn.pixels) pixel &= 0xFFFFFF;
+    return drawn;
+}
+
+// Whether the caption shows anywhere in the area of the picture, pixel for pixel.
+bool Shows(const Screenshot& shot, const RECT& area, const DrawnCaption& caption) {
+    for (int top = area.top; top + caption.height <= area.bottom; ++top) {
+        for (int left = area.left; left + caption.width <= area.right; ++left) {
+            bool same = true;
+            for (int y = 0; same && y < caption.height; ++y) {
+                for (int x = 0; same && x < caption.width; ++x) {
+                    const uint32_t pixel = caption.pixels[static_cast<size_t>(y * caption.width + x)];
+                    const Colour seen = shot.At(left + x, top + y);
+                    same = seen.red == static_cast<int>(pixel >> 16 & 0xFF) &&
+                           seen.green == static_cast<int>(pixel >> 8 & 0xFF) &&
+                           seen.blue == static_cast<int>(pixel & 0xFF);
+                }
+            }
+            if (same) return true;
+        }
+    }
+    return false;
+}
+
 class English : public WindowInfoTest {
   protected:
     void SetUp() override {
@@ -130,9 +191,6 @@ class English : public WindowInfoTest {
         SetForegroundWindow(window);
         return WaitUntil([&] { return GetForegroundWindow() == window; }, 2000);
     }
-
-    // The text for a failure message; characters beyond ASCII come out garbled.
-    static std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 };
 
 TEST_F(English, BothDialogsAreEnglishWithCaptionsThatFitAndAccessKeysThatWork) {
@@ -171,6 +229,26 @@ TEST_F(English, BothDialogsAreEnglishWithCaptionsThatFitAndAccessKeysThatWork) {
     // The menu's last item by its English key: "Pull Out".
     ASSERT_TRUE(ChooseFromMenu(pin, {'O'}));
     EXPECT_TRUE(dokkle->WaitForExit(3000));
+}
+
+// Another program's menu cannot be read: its captions are looked for in a picture of it.
+TEST_F(English, TheMenuShowsItsEnglishCaptions) {
+    TargetProcess target;
+    pin = PrickAt(target.FreePoint());
+    ASSERT_TRUE(OpenMenuOf(pin));
+    MoveMouseTo(POINT{1000, 740});  // off the menu, which then highlights no item
+    PumpMessagesFor(300);           // time for the menu to be drawn on the screen
+    const RECT area = RectOf(OpenMenuWindow());
+    const Screenshot shot(area);
+    for (const wchar_t* caption :
+         {L"Fix &Size", L"Fix &Position", L"Stick by &Handle...", L"Stick into &Child Windows",
+          L"&Info and Actions...", L"&Design", L"&Version Information", L"Pull &Out"}) {
+        EXPECT_TRUE(Shows(shot, area, DrawAsMenuItem(caption))) << Narrow(caption);
+    }
+    // The same check finds no caption that is not there.
+    EXPECT_FALSE(Shows(shot, area, DrawAsMenuItem(L"Fix &Sizes")));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
 }
 
 TEST_F(English, TheVersionBoxTheReportAndEveryMessageBoxAreEnglish) {
