@@ -2,16 +2,22 @@
 
 namespace dokkle::Controls {
 
-unique_hfont CreatePointFont(const wchar_t* faceName, int points, BYTE characterSet) {
+static_assert(FontRequest::DefaultCharacterSet == DEFAULT_CHARSET &&
+              FontRequest::ShiftJisCharacterSet == SHIFTJIS_CHARSET);
+static_assert(FontRequest::AnyPitch == (DEFAULT_PITCH | FF_DONTCARE) &&
+              FontRequest::FixedPitchModern == (FIXED_PITCH | FF_MODERN));
+
+unique_hfont CreateDesignFont(const FontDesign& design) {
     HDC screen = ::GetDC(nullptr);
     const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(points, dotsPerInch, 72);
+    font.lfHeight = -MulDiv(design.points, dotsPerInch, 72);
     font.lfWeight = FW_NORMAL;
-    font.lfCharSet = characterSet;
+    font.lfCharSet = design.characterSet;
+    font.lfPitchAndFamily = design.pitchAndFamily;
     font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(font.lfFaceName, faceName, LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, design.face, LF_FACESIZE);
     return unique_hfont(CreateFontIndirectW(&font));
 }
 

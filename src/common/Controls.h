@@ -4,13 +4,14 @@
 
 #include <string>
 
+#include "common/Catalogue.h"
 #include "common/TwipsLayout.h"
 #include "common/Win32Handles.h"
 
 namespace dokkle::Controls {
 
-// A font by face name and point size, for the screen's resolution.
-unique_hfont CreatePointFont(const wchar_t* faceName, int points, BYTE characterSet);
+// A font of the catalogue, its point size for the screen's resolution.
+unique_hfont CreateDesignFont(const FontDesign& design);
 
 // A child control at pixel bounds inside its parent, with the given font; the id is its control id.
 HWND Create(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, DWORD extendedStyle,

@@ -1,5 +1,7 @@
 #include "common/NoticeTexts.h"
 
+#include "common/Catalogue.h"
+
 namespace dokkle::NoticeTexts {
 namespace {
 
@@ -13,20 +15,27 @@ std::wstring Quoted(std::wstring_view value) {
     if (value.size() <= LongestQuote) return std::wstring(value);
     size_t kept = LongestQuote;
     if (IsHighSurrogate(value[kept - 1])) --kept;
-    return std::wstring(value.substr(0, kept)) + L"…";
+    return std::wstring(value.substr(0, kept)) + L"\u2026";
+}
+
+std::wstring HotkeyInUse(std::wstring_view combination) {
+    return Format(TextName::HotkeyInUse, {combination});
+}
+
+std::wstring HotkeySwitchedOff() {
+    return Text(TextName::HotkeySwitchedOff);
 }
 
 std::wstring HotkeySettingUnreadable(std::wstring_view value) {
-    return L"ホットキーの設定「" + Quoted(value) + L"」は読めないため、ホットキーは使えません。";
+    return Format(TextName::HotkeySettingUnreadable, {Quoted(value)});
 }
 
 std::wstring HotkeyHeldElsewhere(std::wstring_view combination) {
-    return L"ホットキー「" + Quoted(combination) +
-           L"」は他のプログラムが使っているため、ホットキーは使えません。";
+    return Format(TextName::HotkeyHeldElsewhere, {Quoted(combination)});
 }
 
 std::wstring RunningCopyDidNotAnswer() {
-    return L"実行中の Dokkle が応答しないため、別に起動しました。";
+    return Text(TextName::RunningCopyDidNotAnswer);
 }
 
 }  // namespace dokkle::NoticeTexts

@@ -1,5 +1,6 @@
 #pragma once
-// Every line the version box may add about how this run went, in one place with its Japanese text.
+// Every line the version box adds about this run (the hotkey, and what went wrong), made from the
+// catalogue's texts.
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ inline constexpr size_t LongestQuote = 40;
 // ellipsis, never cutting a character that takes two code units in half.
 std::wstring Quoted(std::wstring_view value);
 
+// The hotkey in use.
+std::wstring HotkeyInUse(std::wstring_view combination);
+// The settings file switches the hotkey off.
+std::wstring HotkeySwitchedOff();
 // The hotkey's setting cannot be read as a combination.
 std::wstring HotkeySettingUnreadable(std::wstring_view value);
 // Another program holds the combination.

@@ -1,6 +1,6 @@
 #pragma once
 // What the user should know about how this run went, kept for the version box rather than shown in a
-// box of its own at start-up (a hotkey that could not be had, for instance). One line each.
+// box of its own at start-up (the hotkey in use, or why there is none). One line each.
 #include <string>
 #include <vector>
 

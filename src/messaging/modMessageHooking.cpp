@@ -1,5 +1,6 @@
 #include "messaging/modMessageHooking.h"
 
+#include "common/Catalogue.h"
 #include "messaging/clsMessageListener.h"
 
 namespace dokkle::modMessageHooking {
@@ -64,21 +65,21 @@ int AddListener(HWND hWnd, const std::shared_ptr<clsMessageListener>& Listener) 
         entry.HookIndex = HookWindow(hWnd);
         entry.hWnd = hWnd;
         if (entry.HookIndex < 0) {
-            lastResultText = ResultHookFailed;
+            lastResultText = Text(TextName::HookResultHookFailed);
             return -1;
         }
         entry.Listener = Listener;
-        lastResultText = ResultDone;
+        lastResultText = Text(TextName::HookResultDone);
         return index;
     }
-    lastResultText = ResultListenersFull;
+    lastResultText = Text(TextName::HookResultListenersFull);
     return -1;
 }
 
 void RemoveListener(int Index) {
     if (Index < 0) return;
     if (Index >= ListenerCapacity || !Listeners[Index].Listener || Listeners[Index].HookIndex < 0) {
-        lastResultText = ResultNoSuchListener;
+        lastResultText = Text(TextName::HookResultNoSuchListener);
         return;
     }
     ListenerEntry& entry = Listeners[Index];
@@ -89,10 +90,11 @@ void RemoveListener(int Index) {
     entry.Listener.reset();
 
     if (HasListenerOn(hookIndex)) {
-        lastResultText = ResultDone;
+        lastResultText = Text(TextName::HookResultDone);
         return;
     }
-    lastResultText = UnhookWindow(hookIndex) ? ResultDone : ResultUnhookFailed;
+    lastResultText =
+        Text(UnhookWindow(hookIndex) ? TextName::HookResultDone : TextName::HookResultUnhookFailed);
 }
 
 int HookWindow(HWND hWnd) {

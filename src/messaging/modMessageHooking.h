@@ -16,12 +16,6 @@ namespace modMessageHooking {
 constexpr int HookCapacity = 5;
 constexpr int ListenerCapacity = 5;
 
-inline constexpr const wchar_t* ResultDone = L"正常に処理されました";
-inline constexpr const wchar_t* ResultListenersFull = L"メッセージリスナーが一杯です";
-inline constexpr const wchar_t* ResultHookFailed = L"メッセージフックの開始に失敗しました";
-inline constexpr const wchar_t* ResultNoSuchListener = L"該当するリスナーは存在しません";
-inline constexpr const wchar_t* ResultUnhookFailed = L"メッセージフックの終了に失敗しました";
-
 // The listener entry's index, or -1 when the table is full or the window cannot be hooked.
 int AddListener(HWND hWnd, const std::shared_ptr<clsMessageListener>& Listener);
 void RemoveListener(int Index);

@@ -1,5 +1,6 @@
 // The pin's handlers of its menu's events.
 #include "common/AppVersion.h"
+#include "common/Catalogue.h"
 #include "common/Rounding.h"
 #include "common/modGeneralTips.h"
 #include "common/Notices.h"
@@ -80,7 +81,7 @@ void frmMain::frmMenuInst_mnuPopupInformationClick() {
 
 namespace {
 
-// What went wrong in this run that the user should know, one line each after the version text.
+// What the user should know about this run, one line each after the version text.
 std::wstring NoticeLines() {
     std::wstring lines;
     for (const std::wstring& line : Notices::All()) lines += L"\r\n" + line;
@@ -92,8 +93,9 @@ std::wstring NoticeLines() {
 void frmMain::frmMenuInst_mnuPopupVersionInfoClick() {
     modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (IsClosed()) return;
-    const std::wstring text = L"" DOKKLE_TITLE L" - バージョン " + std::to_wstring(DOKKLE_VERSION_MAJOR) +
-                              L"." + std::to_wstring(DOKKLE_VERSION_MINOR) + L"\r\n" +
+    const std::wstring version =
+        std::to_wstring(DOKKLE_VERSION_MAJOR) + L"." + std::to_wstring(DOKKLE_VERSION_MINOR);
+    const std::wstring text = Format(TextName::VersionLine, {L"" DOKKLE_TITLE, version}) + L"\r\n" +
                               VersionResource::LegalCopyright() + NoticeLines();
     // Modal to the whole program, as the pins' other dialogs are.
     MessageBoxW(nullptr, text.c_str(), L"" DOKKLE_TITLE, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);

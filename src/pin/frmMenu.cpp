@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/Catalogue.h"
 #include "pin/DesignFolder.h"
 
 namespace dokkle {
@@ -37,21 +38,21 @@ void frmMenu::EnsureLoaded() {
 void frmMenu::BuildMenu() {
     popup_.reset(CreatePopupMenu());
     HMENU popup = popup_.get();
-    AppendItem(popup, mnuPopupRememberSize, L"サイズ固定 (&S)");
-    AppendItem(popup, mnuPopupRememberPos, L"位置固定 (&P)");
+    AppendItem(popup, mnuPopupRememberSize, Text(TextName::MenuFixSize));
+    AppendItem(popup, mnuPopupRememberPos, Text(TextName::MenuFixPosition));
     AppendSeparator(popup);
-    AppendItem(popup, mnuPopupSelectTarget, L"ハンドルを指定して刺す (&H)");
-    AppendItem(popup, mnuPopupPrickableToChildWindow, L"子ウィンドウにも刺せる (&C)");
-    AppendItem(popup, mnuPopupInformation, L"情報と操作 (&I)");
+    AppendItem(popup, mnuPopupSelectTarget, Text(TextName::MenuStickByHandle));
+    AppendItem(popup, mnuPopupPrickableToChildWindow, Text(TextName::MenuChildWindows));
+    AppendItem(popup, mnuPopupInformation, Text(TextName::MenuInformation));
     AppendSeparator(popup);
     design_ = CreatePopupMenu();
     AppendItem(design_, mnuPopupDesignItemsBase, L"Items");
     designCaptions_ = {L"Items"};
-    AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(design_), L"デザイン設定 (&D)");
+    AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(design_), Text(TextName::MenuDesign));
     AppendSeparator(popup);
-    AppendItem(popup, mnuPopupVersionInfo, L"バージョン情報 (&V)");
+    AppendItem(popup, mnuPopupVersionInfo, Text(TextName::MenuVersion));
     AppendSeparator(popup);
-    AppendItem(popup, mnuPopupExit, L"抜く (&X)");
+    AppendItem(popup, mnuPopupExit, Text(TextName::MenuPullOut));
 }
 
 bool frmMenu::Checked(Item item) {
@@ -69,7 +70,7 @@ void frmMenu::mnuPopup_Click() {
     // Element 0 stays; the others are made anew from the folder each time.
     while (GetMenuItemCount(design_) > 1) DeleteMenu(design_, 1, MF_BYPOSITION);
     const std::vector<std::wstring> names = ListDesignFiles(designFolder_);
-    designCaptions_.assign(1, names.empty() ? L"(なし)" : names.front());
+    designCaptions_.assign(1, names.empty() ? Text(TextName::MenuNoDesigns) : names.front());
     ModifyMenuW(design_, 0, MF_BYPOSITION | MF_STRING | (names.empty() ? MF_GRAYED : MF_ENABLED),
                 mnuPopupDesignItemsBase, designCaptions_.front().c_str());
     for (size_t index = 1; index < names.size(); ++index) {

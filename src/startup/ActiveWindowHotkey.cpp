@@ -66,7 +66,10 @@ void Start(HWND window) {
     const std::wstring text = modGeneralTips::GetIniString(
         L"Hotkey", L"PinActiveWindow", std::wstring(DefaultHotkeyText), modGeneralTips::IniFilePath());
     const HotkeySetting setting = ReadHotkeySetting(text);
-    if (setting.switchedOff) return;
+    if (setting.switchedOff) {
+        Notices::Add(NoticeTexts::HotkeySwitchedOff());
+        return;
+    }
     if (!setting.combination) {
         Notices::Add(NoticeTexts::HotkeySettingUnreadable(text));
         return;
@@ -78,6 +81,7 @@ void Start(HWND window) {
         return;
     }
     registeredOn = window;
+    Notices::Add(NoticeTexts::HotkeyInUse(FormatHotkey(combination)));
 }
 
 void Pressed(WPARAM id) {

@@ -8,7 +8,8 @@ namespace dokkle::ActiveWindowHotkey {
 
 // Registers the combination of the settings file (section "Hotkey", key "PinActiveWindow"; Ctrl+Alt+P
 // by default, "none" for no hotkey) on the window. A setting that cannot be read, or a combination that
-// another program holds, leaves the program without the hotkey, and the version box says why.
+// another program holds, leaves the program without the hotkey. The version box names the hotkey, or
+// says why there is none.
 void Start(HWND window);
 // The window received WM_HOTKEY with this identifier.
 void Pressed(WPARAM id);

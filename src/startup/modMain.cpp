@@ -1,8 +1,11 @@
 #include "startup/modMain.h"
 
+#include "common/Catalogue.h"
 #include "common/FormLifetime.h"
+#include "common/LanguageChoice.h"
 #include "common/NoticeTexts.h"
 #include "common/Notices.h"
+#include "common/modGeneralTips.h"
 #include "pin/frmMain.h"
 #include "startup/ActiveWindowHotkey.h"
 #include "startup/CopyWindow.h"
@@ -54,9 +57,17 @@ bool HandedOff(Role& role) {
     return false;
 }
 
+// Every text from here on is in the display language, or in the one the settings file names.
+void ChooseTextLanguage() {
+    const std::wstring setting =
+        modGeneralTips::GetIniString(L"General", L"Language", L"auto", modGeneralTips::IniFilePath());
+    SetLanguage(ChooseLanguage(GetUserDefaultUILanguage(), setting));
+}
+
 }  // namespace
 
 Start Main() {
+    ChooseTextLanguage();
     Role role = SingleInstance::Claim();
     if (role == Role::LaterLaunch && HandedOff(role)) return Start::HandedOff;
     FormLifetime::QuitWhenLastFormCloses(true);

@@ -16,7 +16,7 @@ std::optional<uint32_t> PriorityClassAt(int index) {
 
 std::wstring_view PriorityDescription(uint32_t priorityClass) {
     const std::optional<int> index = PriorityIndexOf(priorityClass);
-    return index ? PriorityEntries[static_cast<size_t>(*index)].description : std::wstring_view{};
+    return index ? Text(PriorityEntries[static_cast<size_t>(*index)].description) : std::wstring_view{};
 }
 
 }  // namespace dokkle

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "common/Catalogue.h"
+
 namespace dokkle {
 
 // The priority class values of the window system.
@@ -18,15 +20,15 @@ constexpr uint32_t Realtime = 0x100;
 
 struct PriorityEntry {
     uint32_t priorityClass;
-    std::wstring_view entry;
-    std::wstring_view description;
+    TextName entry;
+    TextName description;
 };
 
 inline constexpr std::array<PriorityEntry, 4> PriorityEntries{{
-    {PriorityClass::Realtime, L"最高", L"最高 (CPU時間の全てを割り当てます)"},
-    {PriorityClass::High, L"高い", L"高い (他のアプリケーションより優先的に動作します)"},
-    {PriorityClass::Normal, L"通常", L"通常 (優先度はシステムによって決定されます)"},
-    {PriorityClass::Idle, L"低い", L"低い (システムがアイドル状態のときのみ動作します)"},
+    {PriorityClass::Realtime, TextName::PriorityRealtime, TextName::PriorityRealtimeDescription},
+    {PriorityClass::High, TextName::PriorityHigh, TextName::PriorityHighDescription},
+    {PriorityClass::Normal, TextName::PriorityNormal, TextName::PriorityNormalDescription},
+    {PriorityClass::Idle, TextName::PriorityIdle, TextName::PriorityIdleDescription},
 }};
 
 // The list index of a class; none for a class the list does not offer.

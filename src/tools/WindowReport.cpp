@@ -1,5 +1,6 @@
 #include "tools/WindowReport.h"
 
+#include "common/Catalogue.h"
 #include "common/FormatHex8.h"
 #include "tools/ProcessPriority.h"
 
@@ -22,46 +23,46 @@ std::wstring Decimal(int32_t value) {
     return std::to_wstring(value);
 }
 
-const wchar_t* SizeState(const WindowFacts& facts) {
-    if (facts.zoomed) return L"サイズの状態 : 最大化";
-    if (facts.iconic) return L"サイズの状態 : 最小化";
-    return L"サイズの状態 : 通常";
+TextName SizeState(const WindowFacts& facts) {
+    if (facts.zoomed) return TextName::ReportMaximized;
+    if (facts.iconic) return TextName::ReportMinimized;
+    return TextName::ReportNormalSize;
 }
 
-// Each label with its blanks takes 13 columns in a fixed-pitch font, where a full-width character counts
-// two, so that the colons line up.
 void WriteWindowPart(const WindowFacts& facts, ReportWriter& report) {
-    report.Line(L"タイトル     : \"" + facts.title + L"\"");
+    report.Line(Format(TextName::ReportTitle, {facts.title}));
     report.Line();
-    report.Line(L"左上端の座標 : (" + Decimal(facts.bounds.left) + L", " + Decimal(facts.bounds.top) + L")");
-    report.Line(L"サイズ       : " + Decimal(Width(facts.bounds)) + L" x " + Decimal(Height(facts.bounds)));
-    report.Line(SizeState(facts));
-    report.Line(facts.visible ? L"表示状態     : 可視" : L"表示状態     : 不可視");
+    report.Line(Format(TextName::ReportPosition, {Decimal(facts.bounds.left), Decimal(facts.bounds.top)}));
+    report.Line(Format(TextName::ReportSize, {Decimal(Width(facts.bounds)), Decimal(Height(facts.bounds))}));
+    report.Line(Text(SizeState(facts)));
+    report.Line(Text(facts.visible ? TextName::ReportVisible : TextName::ReportHidden));
     report.Line();
-    report.Line(facts.parent != 0 ? L"親ウィンドウ : " + Hex(facts.parent) : L"親ウィンドウ : (なし)");
+    report.Line(facts.parent != 0 ? Format(TextName::ReportParent, {Hex(facts.parent)})
+                                  : Text(TextName::ReportNoParent));
     report.Line();
-    report.Line(L"ハンドル     : " + Hex(facts.window));
-    report.Line(L"プロセスID   : " + Hex(facts.processId));
-    report.Line(L"スレッドID   : " + Hex(facts.threadId));
+    report.Line(Format(TextName::ReportHandle, {Hex(facts.window)}));
+    report.Line(Format(TextName::ReportProcessId, {Hex(facts.processId)}));
+    report.Line(Format(TextName::ReportThreadId, {Hex(facts.threadId)}));
     report.Line();
 }
 
 void WriteProcessPart(const std::optional<ProcessFacts>& process, ReportWriter& report) {
-    report.Line(L"プロセス情報 :");
+    report.Line(Text(TextName::ReportProcess));
     if (!process) {
-        report.Line(L"- ハンドル   : 取得失敗");
+        report.Line(Text(TextName::ReportProcessHandleFailed));
         report.Line();
         return;
     }
-    report.Line(L"- ハンドル   : " + FormatHexHandle(process->handle));
-    report.Line(L"- 優先度     : " + std::wstring(PriorityDescription(process->priorityClass)));
+    report.Line(Format(TextName::ReportProcessHandle, {FormatHexHandle(process->handle)}));
+    report.Line(Format(TextName::ReportPriority, {PriorityDescription(process->priorityClass)}));
     if (process->modules) {
-        report.Line(L"- 読み込まれたモジュール (" + std::to_wstring(process->modules->size()) + L"個) : ");
+        report.Line(Format(TextName::ReportModules, {std::to_wstring(process->modules->size())}));
         for (const ModuleFacts& module : *process->modules) {
-            report.Line(L"  - " + FormatHexHandle(module.handle) + L" : " + module.path.value_or(L"?"));
+            const std::wstring path = module.path.value_or(Text(TextName::ReportModuleWithoutPath));
+            report.Line(Format(TextName::ReportModule, {FormatHexHandle(module.handle), path}));
         }
     } else {
-        report.Line(L"- 読み込まれたモジュール : 取得失敗");
+        report.Line(Text(TextName::ReportModulesFailed));
     }
     report.Line();
 }
@@ -75,8 +76,7 @@ std::wstring FormatReport(const WindowFacts& facts) {
     // The major number is signed, the minor one is not.
     const auto major = static_cast<int16_t>(facts.processVersion >> 16);
     const auto minor = static_cast<uint16_t>(facts.processVersion & 0xFFFF);
-    report.Line(L"- 実行を想定している Windows のバージョン : " + std::to_wstring(major) + L"." +
-                std::to_wstring(minor));
+    report.Line(Format(TextName::ReportExpectedVersion, {std::to_wstring(major), std::to_wstring(minor)}));
     return report.Take();
 }
 

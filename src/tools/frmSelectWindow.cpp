@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/Catalogue.h"
 #include "common/Controls.h"
 #include "common/modGeneralTips.h"
 #include "tools/SelectWindowLayout.h"
@@ -16,7 +17,7 @@ static_assert(SelectWindowLayout::cmdOK == IDOK && SelectWindowLayout::cmdCancel
 struct ControlDesign {
     int id;
     const wchar_t* className;  // none for the map, which is a picture box
-    const wchar_t* caption;
+    std::optional<TextName> caption;
     DWORD style;
     DWORD extendedStyle;
     Bounds bounds;
@@ -25,21 +26,19 @@ struct ControlDesign {
 
 // In tab order, which is the order of creation: the keyword box first, so it has the focus at the start.
 constexpr ControlDesign ControlDesigns[] = {
-    {txtKeyword, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, txtKeywordBounds, true},
-    {cmdSearch, L"BUTTON", L"検索", WS_TABSTOP | BS_PUSHBUTTON, 0, cmdSearchBounds, true},
+    {txtKeyword, L"EDIT", std::nullopt, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, txtKeywordBounds,
+     true},
+    {cmdSearch, L"BUTTON", TextName::SelectSearch, WS_TABSTOP | BS_PUSHBUTTON, 0, cmdSearchBounds, true},
     // Tab stops spread the handle and the title of each line apart.
-    {lstWindows, L"LISTBOX", L"",
+    {lstWindows, L"LISTBOX", std::nullopt,
      WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
      lstWindowsBounds, false},
-    {picDesktop, nullptr, L"", 0, 0, picDesktopBounds, false},
-    {cmdOK, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, cmdOKBounds, true},
-    {cmdCancel, L"BUTTON", L"キャンセル", WS_TABSTOP | BS_PUSHBUTTON, 0, cmdCancelBounds, true},
-    {cmdUpdate, L"BUTTON", L"更新", WS_TABSTOP | BS_PUSHBUTTON, 0, cmdUpdateBounds, true},
-    {lblDescription, L"STATIC",
-     L"ウィンドウハンドルを左のリストから選択するか、"
-     L"対象となるウィンドウを右のボックスから選択してください。"
-     L"ハンドルやタイトルで検索することもできます。",
-     SS_LEFT | SS_NOPREFIX, 0, lblDescriptionBounds, false},
+    {picDesktop, nullptr, std::nullopt, 0, 0, picDesktopBounds, false},
+    {cmdOK, L"BUTTON", TextName::SelectOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, cmdOKBounds, true},
+    {cmdCancel, L"BUTTON", TextName::SelectCancel, WS_TABSTOP | BS_PUSHBUTTON, 0, cmdCancelBounds, true},
+    {cmdUpdate, L"BUTTON", TextName::SelectRefresh, WS_TABSTOP | BS_PUSHBUTTON, 0, cmdUpdateBounds, true},
+    {lblDescription, L"STATIC", TextName::SelectDescription, SS_LEFT | SS_NOPREFIX, 0, lblDescriptionBounds,
+     false},
 };
 
 constexpr Point picPanelCorner{picPanelBounds.left, picPanelBounds.top};
@@ -70,7 +69,7 @@ void frmSelectWindow::hTargetWindow(HWND value) {
 bool frmSelectWindow::Load() {
     scale_ = ScaleForTwipsPerPixel(modGeneralTips::TwipsPerPixelX(), modGeneralTips::TwipsPerPixelY());
     const Bounds client = Scaled(Bounds{0, 0, ClientWidth, ClientHeight}, scale_);
-    return CreateDialogWindow(L"ウィンドウの選択",
+    return CreateDialogWindow(Text(TextName::SelectCaption),
                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
                               SIZE{client.width, client.height});
 }
@@ -84,7 +83,7 @@ void frmSelectWindow::OnInitDialog() {
 }
 
 void frmSelectWindow::Form_Load() {
-    font_ = Controls::CreatePointFont(L"MS UI Gothic", 9, SHIFTJIS_CHARSET);
+    font_ = Controls::CreateDesignFont(DialogFont());
     CreateControls();
     RECT client{};
     GetClientRect(Window(), &client);
@@ -104,8 +103,8 @@ void frmSelectWindow::CreateControls() {
             picDesktop.Create(Window(), bounds, design.id);
             continue;
         }
-        Controls::Create(Window(), design.className, design.caption, design.style, design.extendedStyle,
-                         bounds, design.id, font_.get());
+        Controls::Create(Window(), design.className, design.caption ? Text(*design.caption) : L"",
+                         design.style, design.extendedStyle, bounds, design.id, font_.get());
     }
     lblDescription = GetDlgItem(Window(), SelectWindowLayout::lblDescription);
     lstWindows = GetDlgItem(Window(), SelectWindowLayout::lstWindows);

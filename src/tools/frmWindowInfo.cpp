@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/AppVersion.h"
+#include "common/Catalogue.h"
 #include "common/FormatHex8.h"
 #include "common/CommonControlsLibrary.h"
 #include "common/Controls.h"
@@ -95,7 +96,7 @@ bool frmWindowInfo::EnsureWindow() {
     const Bounds client = TwipsToPixels(Bounds{0, 0, ClientWidthTwips, ClientHeightTwips},
                                         modGeneralTips::TwipsPerPixelX(), modGeneralTips::TwipsPerPixelY());
     // A fixed border: a caption and a dialog frame, no sizing frame.
-    return CreateDialogWindow(L"ウィンドウの情報と操作", WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    return CreateDialogWindow(Text(TextName::InfoCaption), WS_POPUP | WS_CAPTION | WS_SYSMENU,
                               SIZE{client.width, client.height});
 }
 
@@ -113,16 +114,15 @@ void frmWindowInfo::OnInitDialog() {
     HWND priorities = Control(cmbProcessPriority);
     SendMessageW(priorities, CB_RESETCONTENT, 0, 0);
     for (const PriorityEntry& entry : PriorityEntries) {
-        SendMessageW(priorities, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(std::wstring(entry.entry).c_str()));
+        SendMessageW(priorities, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Text(entry.entry)));
     }
     SendMessageW(Window(), DM_SETDEFID, cmdClose, 0);
     PlaceOnScreen();
 }
 
 void frmWindowInfo::CreateControls() {
-    formFont_ = Controls::CreatePointFont(L"MS UI Gothic", 9, SHIFTJIS_CHARSET);
-    reportFont_ = Controls::CreatePointFont(L"ＭＳ ゴシック", 9, SHIFTJIS_CHARSET);
+    formFont_ = Controls::CreateDesignFont(DialogFont());
+    reportFont_ = Controls::CreateDesignFont(ReportFont());
     for (const PlacedControl& control :
          LayOut(modGeneralTips::TwipsPerPixelX(), modGeneralTips::TwipsPerPixelY())) {
         const ControlClass type = ClassOf(control.kind);
@@ -243,9 +243,9 @@ int frmWindowInfo::ShowMessage(const std::wstring& text, UINT style) const {
 }
 
 void frmWindowInfo::ShowClosedMessage(HWND window) const {
-    ShowMessage(L"ハンドル " + FormatHex8(static_cast<int32_t>(WindowHandleValue(window))) +
-                    L" のウィンドウは閉じられました。",
-                MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(
+        Format(TextName::MessageWindowClosed, {FormatHex8(static_cast<int32_t>(WindowHandleValue(window)))}),
+        MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace dokkle

@@ -1,6 +1,7 @@
 #include "tools/frmWindowInfoLayout.h"
 
 #include <array>
+#include <optional>
 
 namespace dokkle::frmWindowInfoLayout {
 namespace {
@@ -45,53 +46,74 @@ struct ControlDesign {
     ControlId id;
     Kind kind;
     Container container;
-    std::wstring_view caption;
+    std::optional<TextName> caption;
     Bounds twips;
 };
+
+using enum TextName;
+constexpr std::optional<TextName> NoCaption;
 
 constexpr Container W = Container::WindowPanel;
 constexpr Container P = Container::ProcessPanel;
 
 // clang-format off
 constexpr std::array<ControlDesign, 34> Design{{
-    {cmdTopmost, Kind::Button, W, L"常に最前面に表示", {75, 75, 1965, 390}},
-    {cmdNoTopMost, Kind::Button, W, L"…を解除", {2100, 75, 1140, 390}},
-    {cmdVisible, Kind::Button, W, L"表示", {75, 525, 690, 390}},
-    {cmdNotVisible, Kind::Button, W, L"隠す", {825, 525, 690, 390}},
-    {cmdRedraw, Kind::Button, W, L"再描画", {1650, 525, 765, 390}},
-    {cmdCloseTarget, Kind::Button, W, L"閉じる", {2475, 525, 765, 390}},
-    {txtWindowTitle, Kind::TextBox, W, L"", {75, 975, 1890, 315}},
-    {cmdChangeTitle, Kind::Button, W, L"タイトル変更", {2025, 975, 1215, 315}},
-    {txtLeft, Kind::TextBox, W, L"", {750, 1350, 690, 315}},
-    {txtTop, Kind::TextBox, W, L"", {1650, 1350, 690, 315}},
-    {txtWidth, Kind::TextBox, W, L"", {750, 1725, 690, 315}},
-    {txtHeight, Kind::TextBox, W, L"", {1650, 1725, 690, 315}},
-    {cmdResize, Kind::MultiLineButton, W, L"移動\r\nリサイズ", {2400, 1350, 840, 690}},
-    {cmdLeftButton, Kind::Button, W, L"左", {825, 2100, 765, 390}},
-    {cmdMiddleButton, Kind::Button, W, L"中", {1650, 2100, 765, 390}},
-    {cmdRightButton, Kind::Button, W, L"右", {2475, 2100, 765, 390}},
-    {cmdHardwareStructureChanged, Kind::Button, W, L"「ハードウェア構成が変更された」", {75, 2550, 3165, 390}},
-    {cmdSystemWillBeShutdown, Kind::Button, W, L"「システムが終了されようとしている」", {75, 3000, 3165, 390}},
-    {cmbProcessPriority, Kind::DropDownList, P, L"", {1575, 75, 990, 300}},
-    {cmdChangePriority, Kind::Button, P, L"適用", {2625, 75, 615, 315}},
-    {cmdTerminateProcess, Kind::Button, P, L"プロセスの強制終了", {75, 450, 3165, 390}},
-    {cmdClose, Kind::Button, Container::Form, L"閉じる", {8700, 6225, 1440, 390}},
-    {txtInfo, Kind::ReportBox, Container::InformationPanel, L"", {75, 75, 6090, 5040}},
-    {cmdUpdate, Kind::Button, Container::InformationPanel, L"最新の情報に更新", {3975, 5175, 2190, 390}},
-    {lblWarning, Kind::Label, Container::Form,
-     L"ここに用意された機能の中には、少々デンジャラスなものも含まれています。使用は自己責任にてお願いします。"
-     L"よくわからない場合は何もせずにウィンドウを閉じてください。", {150, 150, 9990, 390}},
-    {lblPosition, Kind::RightLabel, W, L"位置 :", {0, 1425, 690, 240}},
-    {lblComma, Kind::Label, W, L",", {1500, 1425, 165, 240}},
-    {lblSize, Kind::RightLabel, W, L"サイズ :", {0, 1800, 690, 240}},
-    {lblTimes, Kind::CentredLabel, W, L"x", {1425, 1800, 240, 240}},
-    {lblMouse, Kind::RightLabel, W, L"マウス :", {0, 2175, 690, 240}},
-    {lblPriority, Kind::RightLabel, P, L"プロセスの優先度 :", {0, 150, 1515, 240}},
-    {fraInformation, Kind::Frame, Container::Form, L"ウィンドウの情報", PlaceOf(Container::InformationFrame).twips},
-    {fraWindow, Kind::Frame, Container::Form, L"ウィンドウに対する操作", PlaceOf(Container::WindowFrame).twips},
-    {fraProcess, Kind::Frame, Container::Form, L"プロセスに対する操作", PlaceOf(Container::ProcessFrame).twips},
+    {cmdTopmost, Kind::Button, W, InfoTopmost, {75, 75, 1965, 390}},
+    {cmdNoTopMost, Kind::Button, W, InfoNotTopmost, {2100, 75, 1140, 390}},
+    {cmdVisible, Kind::Button, W, InfoShow, {75, 525, 690, 390}},
+    {cmdNotVisible, Kind::Button, W, InfoHide, {825, 525, 690, 390}},
+    {cmdRedraw, Kind::Button, W, InfoRedraw, {1650, 525, 765, 390}},
+    {cmdCloseTarget, Kind::Button, W, InfoCloseTarget, {2475, 525, 765, 390}},
+    {txtWindowTitle, Kind::TextBox, W, NoCaption, {75, 975, 1890, 315}},
+    {cmdChangeTitle, Kind::Button, W, InfoChangeTitle, {2025, 975, 1215, 315}},
+    {txtLeft, Kind::TextBox, W, NoCaption, {750, 1350, 690, 315}},
+    {txtTop, Kind::TextBox, W, NoCaption, {1650, 1350, 690, 315}},
+    {txtWidth, Kind::TextBox, W, NoCaption, {750, 1725, 690, 315}},
+    {txtHeight, Kind::TextBox, W, NoCaption, {1650, 1725, 690, 315}},
+    {cmdResize, Kind::MultiLineButton, W, InfoMoveResize, {2400, 1350, 840, 690}},
+    {cmdLeftButton, Kind::Button, W, InfoLeftButton, {825, 2100, 765, 390}},
+    {cmdMiddleButton, Kind::Button, W, InfoMiddleButton, {1650, 2100, 765, 390}},
+    {cmdRightButton, Kind::Button, W, InfoRightButton, {2475, 2100, 765, 390}},
+    {cmdHardwareStructureChanged, Kind::Button, W, InfoHardwareChanged, {75, 2550, 3165, 390}},
+    {cmdSystemWillBeShutdown, Kind::Button, W, InfoShuttingDown, {75, 3000, 3165, 390}},
+    {cmbProcessPriority, Kind::DropDownList, P, NoCaption, {1575, 75, 990, 300}},
+    {cmdChangePriority, Kind::Button, P, InfoApplyPriority, {2625, 75, 615, 315}},
+    {cmdTerminateProcess, Kind::Button, P, InfoTerminate, {75, 450, 3165, 390}},
+    {cmdClose, Kind::Button, Container::Form, InfoClose, {8700, 6225, 1440, 390}},
+    {txtInfo, Kind::ReportBox, Container::InformationPanel, NoCaption, {75, 75, 6090, 5040}},
+    {cmdUpdate, Kind::Button, Container::InformationPanel, InfoRefresh, {3975, 5175, 2190, 390}},
+    {lblWarning, Kind::Label, Container::Form, InfoWarning, {150, 150, 9990, 390}},
+    {lblPosition, Kind::RightLabel, W, InfoPositionLabel, {0, 1425, 690, 240}},
+    {lblComma, Kind::Label, W, InfoComma, {1500, 1425, 165, 240}},
+    {lblSize, Kind::RightLabel, W, InfoSizeLabel, {0, 1800, 690, 240}},
+    {lblTimes, Kind::CentredLabel, W, InfoTimes, {1425, 1800, 240, 240}},
+    {lblMouse, Kind::RightLabel, W, InfoMouseLabel, {0, 2175, 690, 240}},
+    {lblPriority, Kind::RightLabel, P, InfoPriorityLabel, {0, 150, 1515, 240}},
+    {fraInformation, Kind::Frame, Container::Form, InfoInformationFrame, PlaceOf(Container::InformationFrame).twips},
+    {fraWindow, Kind::Frame, Container::Form, InfoWindowFrame, PlaceOf(Container::WindowFrame).twips},
+    {fraProcess, Kind::Frame, Container::Form, InfoProcessFrame, PlaceOf(Container::ProcessFrame).twips},
 }};
 // clang-format on
+
+// Where English needs other room than the Japanese design gives: its priority label is far shorter than
+// the Japanese one, and "Realtime" far longer than its Japanese entry.
+struct EnglishPlace {
+    ControlId id;
+    Bounds twips;
+};
+constexpr EnglishPlace EnglishPlaces[] = {
+    {lblPriority, {0, 150, 1065, 240}},
+    {cmbProcessPriority, {1125, 75, 1440, 300}},
+};
+
+Bounds TwipsOf(const ControlDesign& design) {
+    if (CurrentLanguage() == Language::English) {
+        for (const EnglishPlace& place : EnglishPlaces) {
+            if (place.id == design.id) return place.twips;
+        }
+    }
+    return design.twips;
+}
 
 }  // namespace
 
@@ -99,7 +121,7 @@ std::vector<PlacedControl> LayOut(double twipsPerPixelX, double twipsPerPixelY) 
     std::vector<PlacedControl> placed;
     placed.reserve(Design.size());
     for (const ControlDesign& design : Design) {
-        Bounds pixels = TwipsToPixels(design.twips, twipsPerPixelX, twipsPerPixelY);
+        Bounds pixels = TwipsToPixels(TwipsOf(design), twipsPerPixelX, twipsPerPixelY);
         for (Container container = design.container; container != Container::Form;) {
             const ContainerPlace place = PlaceOf(container);
             const Bounds origin = TwipsToPixels(place.twips, twipsPerPixelX, twipsPerPixelY);
@@ -107,7 +129,7 @@ std::vector<PlacedControl> LayOut(double twipsPerPixelX, double twipsPerPixelY) 
             pixels.top += origin.top;
             container = place.parent;
         }
-        placed.push_back({design.id, design.kind, design.caption, pixels});
+        placed.push_back({design.id, design.kind, design.caption ? Text(*design.caption) : L"", pixels});
     }
     return placed;
 }

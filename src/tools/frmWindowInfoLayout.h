@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Catalogue.h"
 #include "common/TwipsLayout.h"
 
 namespace dokkle::frmWindowInfoLayout {

@@ -1,4 +1,5 @@
 // The dialog's operations on its target window and on the process that owns it.
+#include "common/Catalogue.h"
 #include "common/Geometry.h"
 #include "common/UnwaitedSend.h"
 #include "common/modWindowTips.h"
@@ -21,8 +22,6 @@ static_assert(PriorityClass::Idle == IDLE_PRIORITY_CLASS && PriorityClass::Norma
 
 // The pause after a close or a termination, before the report is refreshed.
 constexpr uint64_t PauseMilliseconds = 1000;
-
-constexpr const wchar_t* ProcessNotOpened = L"プロセスハンドルを開けなかったため、";
 
 struct MouseButtonMessages {
     int button;
@@ -119,7 +118,7 @@ void frmWindowInfo::cmdResize_Click() {
     const std::optional<Bounds> bounds =
         ParseMoveAndSize(TextOf(txtLeft), TextOf(txtTop), TextOf(txtWidth), TextOf(txtHeight));
     if (!bounds) {
-        ShowMessage(L"値が正しくありません", MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(Text(TextName::MessageInvalidValue), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     // No SWP_NOZORDER: the target also goes into the topmost band.
@@ -167,7 +166,7 @@ void frmWindowInfo::cmdChangePriority_Click() {
     std::optional<unique_handle> process = OpenTargetProcess();
     if (!process) return RefreshInfo();
     if (!*process) {
-        ShowMessage(std::wstring(ProcessNotOpened) + L"優先度の設定は失敗しました。", MB_OK | MB_ICONHAND);
+        ShowMessage(Text(TextName::MessagePriorityNotSet), MB_OK | MB_ICONHAND);
         return;
     }
     const auto selected = static_cast<int>(SendMessageW(Control(cmbProcessPriority), CB_GETCURSEL, 0, 0));
@@ -179,11 +178,11 @@ void frmWindowInfo::cmdChangePriority_Click() {
 }
 
 void frmWindowInfo::cmdTerminateProcess_Click() {
-    if (ShowMessage(L"このプロセスを強制終了しますか？", MB_YESNO | MB_ICONEXCLAMATION) == IDNO) return;
+    if (ShowMessage(Text(TextName::MessageConfirmTerminate), MB_YESNO | MB_ICONEXCLAMATION) == IDNO) return;
     std::optional<unique_handle> process = OpenTargetProcess();
     if (!process) return RefreshInfo();
     if (!*process) {
-        ShowMessage(std::wstring(ProcessNotOpened) + L"強制終了は失敗しました。", MB_OK | MB_ICONHAND);
+        ShowMessage(Text(TextName::MessageTerminateFailed), MB_OK | MB_ICONHAND);
         return;
     }
     TerminateProcess(process->get(), 0);

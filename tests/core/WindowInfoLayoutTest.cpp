@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "InLanguage.h"
+
 namespace dokkle::frmWindowInfoLayout {
 namespace {
 
@@ -44,12 +46,47 @@ TEST(WindowInfoLayout, TheTwentyFourControlsThatTakeTheFocusComeFirst) {
         EXPECT_EQ(takesNoFocus(controls[index]), index >= 24) << controls[index].id;
 }
 
-TEST(WindowInfoLayout, EveryControlLiesInsideTheClientArea) {
-    for (const PlacedControl& control : LayOut(15, 15)) {
-        EXPECT_GE(control.pixels.left, 0) << control.id;
-        EXPECT_GE(control.pixels.top, 0) << control.id;
-        EXPECT_LE(control.pixels.left + control.pixels.width, ClientWidthTwips / 15) << control.id;
-        EXPECT_LE(control.pixels.top + control.pixels.height, ClientHeightTwips / 15) << control.id;
+TEST(WindowInfoLayout, EveryControlLiesInsideTheClientAreaInEitherLanguage) {
+    for (Language language : {Language::Japanese, Language::English}) {
+        testing::InLanguage inLanguage(language);
+        for (const PlacedControl& control : LayOut(15, 15)) {
+            EXPECT_GE(control.pixels.left, 0) << control.id;
+            EXPECT_GE(control.pixels.top, 0) << control.id;
+            EXPECT_LE(control.pixels.left + control.pixels.width, ClientWidthTwips / 15) << control.id;
+            EXPECT_LE(control.pixels.top + control.pixels.height, ClientHeightTwips / 15) << control.id;
+        }
+    }
+}
+
+TEST(WindowInfoLayout, InEnglishThePriorityListTakesRoomFromItsShorterLabel) {
+    testing::InLanguage english(Language::English);
+    // Process frame 6675, 4575; its panel 75, 225; the label 0, 150, 1065 wide; the list 1125, 75, 1440.
+    EXPECT_EQ(PixelsOf(lblPriority, 15), (Bounds{450, 330, 71, 16}));
+    EXPECT_EQ(PixelsOf(cmbProcessPriority, 15), (Bounds{525, 325, 96, 20}));
+    // The apply button after it stays where it is: 6675 + 75 + 2625.
+    EXPECT_EQ(PixelsOf(cmdChangePriority, 15), (Bounds{625, 325, 41, 21}));
+}
+
+bool Overlap(const Bounds& a, const Bounds& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// The design lets a few controls touch (the "x" between the size boxes, the frames around their
+// contents); English adds no overlap of its own, at 96 and at 192 dots per inch.
+TEST(WindowInfoLayout, EnglishOverlapsNoControlsTheDesignKeepsApart) {
+    for (double twipsPerPixel : {15.0, 7.5}) {
+        const std::vector<PlacedControl> japanese = LayOut(twipsPerPixel, twipsPerPixel);
+        testing::InLanguage english(Language::English);
+        const std::vector<PlacedControl> englishControls = LayOut(twipsPerPixel, twipsPerPixel);
+        ASSERT_EQ(englishControls.size(), japanese.size());
+        for (size_t a = 0; a < japanese.size(); ++a) {
+            for (size_t b = a + 1; b < japanese.size(); ++b) {
+                if (!Overlap(englishControls[a].pixels, englishControls[b].pixels)) continue;
+                EXPECT_TRUE(Overlap(japanese[a].pixels, japanese[b].pixels))
+                    << englishControls[a].id << " and " << englishControls[b].id << " at " << twipsPerPixel;
+            }
+        }
     }
 }
 

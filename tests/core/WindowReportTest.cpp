@@ -211,7 +211,7 @@ TEST(ProcessPriority, TheListOffersFourClassesInOrderAndNoOthers) {
     for (int index = 0; index < 4; ++index) {
         EXPECT_EQ(PriorityClassAt(index), classes[index]);
         EXPECT_EQ(PriorityIndexOf(classes[index]), index);
-        EXPECT_EQ(PriorityEntries[static_cast<size_t>(index)].entry, entries[index]);
+        EXPECT_EQ(std::wstring_view(Text(PriorityEntries[static_cast<size_t>(index)].entry)), entries[index]);
     }
     EXPECT_EQ(PriorityClassAt(-1), std::nullopt);
     EXPECT_EQ(PriorityClassAt(4), std::nullopt);

@@ -212,14 +212,28 @@ TEST_F(Hotkey, ASecondPressPullsOutAPinStuckIntoAChildWindowOfTheWindowInFront) 
 }
 
 TEST_F(Hotkey, TheCombinationOfTheSettingsFileIsHonouredAndTheDefaultThenDoesNothing) {
-    UseSetting(L"Ctrl+Shift+F12");
-    StartWithMainPin();
+    UseSetting(L"ctrl + shift + f12");
+    HWND mainPin = StartWithMainPin();
+    // The version box names it as it reads it.
+    EXPECT_NE(VersionBoxText(mainPin).find(L"\r\nホットキー : Ctrl+Shift+F12"), std::wstring::npos);
     ASSERT_TRUE(Activate(*targets[1]));
     PressKeys(CtrlAltP);
     PumpMessagesFor(500);  // time for a pin that must not come
     EXPECT_EQ(dokkle->Pins().size(), 1u);
     PressKeys(CtrlShiftF12);
     EXPECT_TRUE(dokkle->WaitForPinCount(2));
+}
+
+TEST_F(Hotkey, SwitchedOffInTheSettingsThereIsNoneAndTheVersionBoxSaysSo) {
+    UseSetting(L"none");
+    HWND mainPin = StartWithMainPin();
+    const std::wstring text = VersionBoxText(mainPin);
+    EXPECT_NE(text.find(L"\r\nホットキーは設定で無効になっています。"), std::wstring::npos) << text;
+    EXPECT_EQ(text.find(L"ホットキー :"), std::wstring::npos) << text;
+    ASSERT_TRUE(Activate(*targets[1]));
+    PressKeys(CtrlAltP);
+    PumpMessagesFor(500);  // time for a pin that must not come
+    EXPECT_EQ(dokkle->Pins().size(), 1u);
 }
 
 TEST_F(Hotkey, ASettingThatCannotBeReadLeavesDokkleWorkingAndTheVersionBoxSaysWhy) {

@@ -128,7 +128,7 @@ TEST_F(PinMenu, AModifierHeldWhenTheMenuOpenedSwitchesTheChildOptionBackOnWhenIt
     EXPECT_FALSE(IsTopmost(target.Window()));  // still stuck into the button, not its framed window
 }
 
-TEST_F(PinMenu, TheVersionBoxShowsTheVersionAndLegalNoticeWithTheTargetNotTopmostMeanwhile) {
+TEST_F(PinMenu, TheVersionBoxShowsTheVersionLegalNoticeAndHotkeyWithTheTargetNotTopmostMeanwhile) {
     TargetProcess target;
     HWND pin = PrickAt(target.FreePoint());
     ASSERT_TRUE(OpenMenuOf(pin));
@@ -144,8 +144,10 @@ TEST_F(PinMenu, TheVersionBoxShowsTheVersionAndLegalNoticeWithTheTargetNotTopmos
     EXPECT_EQ(TitleOf(box), L"Dokkle");
     EXPECT_FALSE(IsTopmost(target.Window()));
     const auto texts = TextsOf(box);
-    const std::wstring expected =
-        L"Dokkle - バージョン " DOKKLE_VERSION_TEXT L"\r\nCopyright (C) 2026 The Dokkle developers. Free to use, copy and change.";
+    // The hotkey in use closes the text.
+    const std::wstring expected = L"Dokkle - バージョン " DOKKLE_VERSION_TEXT
+                                  L"\r\nCopyright (C) 2026 The Dokkle developers. Free to use, copy and change."
+                                  L"\r\nホットキー : Ctrl+Alt+P";
     EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end());
 
     PressKey(VK_RETURN);

@@ -15,12 +15,17 @@ constexpr int32_t MapInnerHeight = SelectWindowLayout::picDesktopBounds.height -
 
 }  // namespace
 
-HWND SelectDialogView::WaitForDialog(DWORD processId, int timeoutMilliseconds) {
+const wchar_t* SelectDialogCaption() {
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? L"ウィンドウの選択"
+                                                                      : L"Select Window";
+}
+
+HWND SelectDialogView::WaitForDialog(DWORD processId, int timeoutMilliseconds, const wchar_t* caption) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, SelectDialogCaption); window;
-                 window = FindWindowExW(nullptr, window, nullptr, SelectDialogCaption)) {
+            for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, caption); window;
+                 window = FindWindowExW(nullptr, window, nullptr, caption)) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(window, &owner);
                 if (owner == processId && IsWindowVisible(window) && DialogOnScreen(window)) found = window;

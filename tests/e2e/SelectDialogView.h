@@ -11,12 +11,15 @@
 
 namespace dokkle::e2e {
 
-constexpr const wchar_t* SelectDialogCaption = L"ウィンドウの選択";
+// The dialog's caption on the display the test runs on: Dokkle speaks Japanese on a Japanese display and
+// English on any other.
+const wchar_t* SelectDialogCaption();
 
 class SelectDialogView {
   public:
     // The process's visible dialog, once it has appeared; null if it does not within the time.
-    static HWND WaitForDialog(DWORD processId, int timeoutMilliseconds = 5000);
+    static HWND WaitForDialog(DWORD processId, int timeoutMilliseconds = 5000,
+                              const wchar_t* caption = SelectDialogCaption());
 
     explicit SelectDialogView(HWND dialog) : dialog_(dialog) {}
 

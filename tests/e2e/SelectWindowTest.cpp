@@ -228,8 +228,6 @@ TEST_F(SelectWindow, AClickOnTheMapSelectsTheWindowDrawnThereAndTheHighlightMove
     }));
 
     const Screenshot shot(RectOf(view.Handle()));
-    if (const wchar_t* shots = _wgetenv(L"DOKKLE_SCREENSHOTS"))
-        shot.Save(std::wstring(shots) + L"\\select-window.bmp");
     EXPECT_TRUE(SameColour(shot.At(targetPixel.x, targetPixel.y), GetSysColor(COLOR_WINDOW)));
     // Memo's outline takes in its right and bottom edges (the target's block covers its lower right
     // corner); the dotted frame runs one pixel outside it.

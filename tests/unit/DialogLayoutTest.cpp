@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "InLanguage.h"
 #include "common/Win32Handles.h"
 #include "tools/frmSelectWindow.h"
 #include "tools/frmWindowInfo.h"
@@ -31,6 +32,25 @@ BOOL CALLBACK CollectControl(HWND control, LPARAM parameter) {
     return TRUE;
 }
 
+// Every entry of a drop-down list fits beside its arrow button.
+void ExpectEntriesFit(HWND list) {
+    unique_hdc_window dc = dokkle::GetDC(list);
+    unique_select_object font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    RECT client{};
+    GetClientRect(list, &client);
+    const int room = client.right - GetSystemMetrics(SM_CXVSCROLL) - 6;
+    const auto count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+    ASSERT_GT(count, 0);
+    for (int index = 0; index < count; ++index) {
+        std::wstring entry(static_cast<size_t>(SendMessageW(list, CB_GETLBTEXTLEN, index, 0)) + 1, L'\0');
+        entry.resize(static_cast<size_t>(
+            SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(entry.data()))));
+        SIZE size{};
+        GetTextExtentPoint32W(dc.get(), entry.c_str(), static_cast<int>(entry.size()), &size);
+        EXPECT_LE(size.cx, room) << "the entry " << index << " of list " << GetDlgCtrlID(list);
+    }
+}
+
 // Every caption of a label or button, and the line height of every box, fits inside its control.
 void ExpectNothingClipped(HWND dialog) {
     std::vector<HWND> controls;
@@ -40,6 +60,10 @@ void ExpectNothingClipped(HWND dialog) {
     for (HWND control : controls) {
         const std::wstring kind = ClassOf(control);
         const bool label = kind == L"Static", button = kind == L"Button", box = kind == L"Edit";
+        if (kind == L"ComboBox") {
+            ExpectEntriesFit(control);
+            continue;
+        }
         if (!label && !button && !box) continue;
         RECT client{};
         GetClientRect(control, &client);
@@ -67,6 +91,20 @@ TEST(DialogLayout, TheSelectionDialogsTextsFitTheirControls) {
 }
 
 TEST(DialogLayout, TheInformationDialogsTextsFitTheirControls) {
+    frmWindowInfo dialog;
+    ASSERT_TRUE(dialog.LoadInfo(GetDesktopWindow()));
+    ExpectNothingClipped(dialog.Window());
+}
+
+TEST(DialogLayout, TheSelectionDialogsEnglishTextsFitTheirControls) {
+    testing::InLanguage english(Language::English);
+    frmSelectWindow dialog;
+    ASSERT_TRUE(dialog.Load());
+    ExpectNothingClipped(dialog.Window());
+}
+
+TEST(DialogLayout, TheInformationDialogsEnglishTextsFitTheirControls) {
+    testing::InLanguage english(Language::English);
     frmWindowInfo dialog;
     ASSERT_TRUE(dialog.LoadInfo(GetDesktopWindow()));
     ExpectNothingClipped(dialog.Window());

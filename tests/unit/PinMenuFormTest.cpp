@@ -6,9 +6,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <string>
 #include <vector>
 
+#include "InLanguage.h"
 #include "pin/DesignFolder.h"
 
 namespace dokkle {
@@ -90,6 +92,26 @@ TEST(PinMenuForm, HoldsTheItemsInOrderAllUncheckedAndEnabled) {
         if (state & MF_SEPARATOR) continue;
         EXPECT_EQ(state & (MF_CHECKED | MF_GRAYED), 0u) << i;
     }
+    menu.Unload();
+}
+
+TEST(PinMenuForm, InEnglishEveryItemIsEnglishWithAnAccessKeyOfItsOwn) {
+    testing::InLanguage english(Language::English);
+    RecordingPin pin;
+    frmMenu menu(pin, L"Z:\\no such folder\\");
+    const std::vector<std::wstring> items = Items(menu.mnuPopup());
+    EXPECT_EQ(items,
+              (std::vector<std::wstring>{L"Fix &Size", L"Fix &Position", L"-", L"Stick by &Handle...",
+                                         L"Stick into &Child Windows", L"&Info and Actions...", L"-",
+                                         L"&Design", L"-", L"&Version Information", L"-", L"Pull &Out"}));
+    std::wstring keys;
+    for (const std::wstring& item : items) {
+        const size_t ampersand = item.find(L'&');
+        if (item != L"-" && ampersand != std::wstring::npos) keys += towupper(item[ampersand + 1]);
+    }
+    EXPECT_EQ(keys, L"SPHCIDVO");
+    menu.mnuPopup_Click();
+    EXPECT_EQ(Items(menu.mnuPopupDesign()), std::vector<std::wstring>{L"(none)"});
     menu.Unload();
 }
 
