@@ -18,7 +18,8 @@ EventHookTable::Change EventHookTable::Release(PinId pin) {
 }
 
 std::optional<EventHookTable::ProcessId> EventHookTable::Remove(PinId pin) {
-    const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.pin == pin; });
+    const auto found =
+        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.pin == pin; });
     if (found == entries_.end()) return std::nullopt;
     const ProcessId process = found->process;
     entries_.erase(found);
@@ -35,8 +36,8 @@ std::vector<EventHookTable::PinId> EventHookTable::PinsStuckInto(WindowId target
 }
 
 bool EventHookTable::IsHooked(ProcessId process) const {
-    return process != 0 &&
-           std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.process == process; });
+    return process != 0 && std::any_of(entries_.begin(), entries_.end(),
+                                       [&](const Entry& e) { return e.process == process; });
 }
 
 }  // namespace dokkle

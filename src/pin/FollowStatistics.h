@@ -22,10 +22,10 @@ inline constexpr const wchar_t* QueryMessageName = L"DOKKLE_FOLLOW_CALLS";
 // The registered message name for the events' counts; a pin answers it with the count its wParam names.
 inline constexpr const wchar_t* EventQueryMessageName = L"DOKKLE_TARGET_EVENTS";
 enum class EventCount : uintptr_t {
-    HookedProcesses = 0,   // processes whose events are hooked now
-    EventsReceived = 1,    // CountEventReceived so far
-    WindowPosCalls = 2,    // CountEventWindowPosCall so far
-    PinsClosed = 3,        // CountPinClosedOnEvent so far
+    HookedProcesses = 0,  // processes whose events are hooked now
+    EventsReceived = 1,   // CountEventReceived so far
+    WindowPosCalls = 2,   // CountEventWindowPosCall so far
+    PinsClosed = 3,       // CountPinClosedOnEvent so far
 };
 uint32_t EventCountOf(EventCount count) noexcept;
 

@@ -30,7 +30,8 @@ class ProcessHook {
     explicit ProcessHook(DWORD process) {
         for (size_t i = 0; i < hooks_.size(); ++i) {
             const DWORD event = WinEvents::Hooked[i];
-            hooks_[i].reset(SetWinEventHook(event, event, nullptr, TargetEvent, process, 0, WINEVENT_OUTOFCONTEXT));
+            hooks_[i].reset(
+                SetWinEventHook(event, event, nullptr, TargetEvent, process, 0, WINEVENT_OUTOFCONTEXT));
         }
     }
     // False when the window system refused every registration: the timer alone follows that process.
@@ -72,7 +73,8 @@ void CALLBACK TargetEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG objectId
     if (action == TargetEventAction::None) return;
     try {
         for (const uintptr_t id : Table().PinsStuckInto(IdOf(window))) {
-            if (frmMain* pin = frmMain::FromWindow(reinterpret_cast<HWND>(id))) pin->TargetEvent(window, action);
+            if (frmMain* pin = frmMain::FromWindow(reinterpret_cast<HWND>(id)))
+                pin->TargetEvent(window, action);
         }
     } catch (...) {
         // The timer follows whatever the event could not.

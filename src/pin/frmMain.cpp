@@ -109,7 +109,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     static const UINT eventsQuery = RegisterWindowMessageW(FollowStatistics::EventQueryMessageName);
     if (message == followCallsQuery) return static_cast<LRESULT>(FollowStatistics::WindowPosCalls());
     if (message == eventsQuery) {
-        return static_cast<LRESULT>(FollowStatistics::EventCountOf(static_cast<FollowStatistics::EventCount>(wParam)));
+        return static_cast<LRESULT>(
+            FollowStatistics::EventCountOf(static_cast<FollowStatistics::EventCount>(wParam)));
     }
     switch (message) {
         // A load step that fails makes the creation fail, and the unload step tidies what it left.

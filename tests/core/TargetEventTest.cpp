@@ -47,7 +47,8 @@ TEST(TargetEvent, TheWindowItselfMovedActivatedOrDestroyed) {
 }
 
 TEST(TargetEvent, NoOtherEventObjectOrChildDoesAnything) {
-    const int32_t objects[] = {ObjIdWindow, -1, -2, -3, ObjIdClient, -5, -6, -7, ObjIdCaret, -9, -10, -11, 1, 5};
+    const int32_t objects[] = {ObjIdWindow, -1,         -2, -3,  ObjIdClient, -5, -6,
+                               -7,          ObjIdCaret, -9, -10, -11,         1,  5};
     const int32_t children[] = {ChildIdSelf, 1, 2, -1, 1000};
     for (uint32_t event = 0; event <= 0x80FF; event = event == 0x00FF ? 0x8000 : event + 1) {
         for (const int32_t object : objects) {

@@ -88,7 +88,8 @@ std::optional<unsigned> DokkleProcess::EventCount(FollowStatistics::EventCount w
     const std::vector<HWND> pins = Pins();
     if (pins.empty()) return std::nullopt;
     DWORD_PTR count = 0;
-    if (!SendMessageTimeoutW(pins.front(), query, static_cast<WPARAM>(which), 0, SMTO_NORMAL, 5000, &count)) return std::nullopt;
+    if (!SendMessageTimeoutW(pins.front(), query, static_cast<WPARAM>(which), 0, SMTO_NORMAL, 5000, &count))
+        return std::nullopt;
     return static_cast<unsigned>(count);
 }
 
