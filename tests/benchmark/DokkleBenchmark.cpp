@@ -66,6 +66,7 @@ double MedianHandOff(const std::wstring& folder, int runs) {
     return Percentile(times, 0.5);
 }
 
+// The follow timers' count of SetWindowPos calls so far. A count that cannot be read is an error, never
 // taken for no calls.
 unsigned FollowCallsOf(const DokkleProcess& dokkle) {
     const std::optional<unsigned> calls = dokkle.FollowCalls();
@@ -177,14 +178,15 @@ int Measure(int argc, wchar_t** argv) {
             "(median / 90th / 99th / max)",
             spread(follow.with));
         const WithAndWithoutEvents activation = ActivationLatencies(folder, 100);
-        const std::string unseen =
-            activation.unseen ? format("; %d not seen over the pin, left out", activation.unseen) : "";
+        auto unseen = [&](int count) {
+            return count ? format("; %d not seen over the pin, left out", count) : std::string();
+        };
         row("Activation to the pin on top without window events: target activated 100 times, until its pin "
             "stands above it again (median / 90th / 99th / max)",
-            spread(activation.without) + unseen);
+            spread(activation.without) + unseen(activation.unseenWithout));
         row("Activation to the pin on top with window events: the same activations, each reported as "
             "Windows does (median / 90th / 99th / max)",
-            spread(activation.with));
+            spread(activation.with) + unseen(activation.unseenWith));
         const UnrelatedEvents unrelated = UnrelatedEventsCost(folder, 1000);
         row("Unrelated events: another program, with no pin in it, raises location events while 1 pin idles "
             "elsewhere: events it raises per second / events reaching Dokkle per second / CPU time per "

@@ -9,7 +9,8 @@ namespace dokkle::benchmark {
 
 struct WithAndWithoutEvents {
     Spread without, with;
-    int unseen;  // activations whose window was never seen over its pin
+    // Activations whose window was never seen over its pin, left out of the times.
+    int unseenWithout, unseenWith;
 };
 
 // One target moved the same way twice: first silently, then reporting every move as Windows does.
