@@ -1,6 +1,7 @@
 // Carrying a pin on the cursor, sticking it into windows and pulling it out again.
 #include <iostream>
 #include <optional>
+#include <string>
 
 #include "GdiHandleTable.h"
 #include "PinFixture.h"
@@ -219,7 +220,6 @@ TEST_F(CarryAndPrick, ATargetThatVanishesWhileTheUserCarriesThePinChangesNothing
 TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
     TargetProcess target;
     HWND pin = PrickAt(target.FreePoint());
-    const RECT bounds = RectOf(target.Window());
     const auto stuck = [&] { return StuckInto(pin, target.Window()); };
     // Settled: the drop's activation of the target has been carried out, after which the follow timer
     // keeps the pin above its active target, and the screen shows it so for two ticks on end.
@@ -237,19 +237,18 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
             2000);
     };
     // The press must reach the pin. On a busy machine the X server, which no window manager orders here,
-    // may go on showing the target over the pin after Wine has put the pin on top. Moving the target a
-    // pixel to and fro makes the follow timer move the pin and lay it over its active target again, on
-    // the screen too. Each time is reported.
+    // may go on showing the target over the pin after Wine has put the pin on top (the target's program
+    // raised it on the screen after the pin was), or a late focus event from the X server may take the
+    // activation away from the target again. Wine raises a window on the screen only when its place in
+    // the order changes, so the target is activated and laid over its pin as a click on it would, and the
+    // follow timer lays the pin over its active target again, on the screen too. Each time is reported.
     const auto pinOnTop = [&] {
         if (settled()) return true;
-        std::cout << "[ RECOVER  ] the screen showed the target over its pin; moving the target a pixel"
+        std::cout << "[ RECOVER  ] the screen showed the target over its pin, or another window active; "
+                     "activating the target"
                   << std::endl;
-        const LONG pinLeft = RectOf(pin).left;
-        for (int step : {1, 0}) {
-            SetWindowPos(target.Window(), nullptr, bounds.left + step, bounds.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            WaitUntil([&] { return RectOf(pin).left == pinLeft + step; }, 1000);
-        }
+        SetWindowPos(target.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetForegroundWindow(target.Window());
         return settled();
     };
     // Each cycle presses on the knob and drops the pin 10 pixels to the side of where it stands, to and
@@ -273,6 +272,15 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
                     return true;
                 }
             }
+            const POINT at = PinOrigin(pin);
+            const std::wstring foreground = ClassOf(GetForegroundWindow());  // class names here are ASCII
+            std::cout << "[ STATE    ] pin at (" << at.x << ", " << at.y << "), aimed at (" << destination.x
+                      << ", " << destination.y << "); cursor " << (CursorShowing() ? "showing" : "hidden")
+                      << ", target " << (IsTopmost(target.Window()) ? "topmost" : "not topmost") << ", pin "
+                      << (IsAbove(pin, target.Window()) ? "above" : "below") << " it, target "
+                      << (GetForegroundWindow() == target.Window() ? "active" : "inactive")
+                      << " (active: class " << std::string(foreground.begin(), foreground.end()) << "), knob "
+                      << (KnobOnScreen(pin) ? "on screen" : "hidden") << std::endl;
             if (!RetryOnce("a pick-up and drop did not carry the pin", attempt)) return false;
             // A press given again lands where the last one did: not before it could make a double-click.
             PumpMessagesFor(static_cast<int>(GetDoubleClickTime()) + 100);
