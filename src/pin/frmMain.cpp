@@ -106,7 +106,12 @@ frmMain* frmMain::CreateHidden(Maker& maker, const std::wstring& caption, bool s
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     static const UINT followCallsQuery = RegisterWindowMessageW(FollowStatistics::QueryMessageName);
+    static const UINT eventsQuery = RegisterWindowMessageW(FollowStatistics::EventQueryMessageName);
     if (message == followCallsQuery) return static_cast<LRESULT>(FollowStatistics::WindowPosCalls());
+    if (message == eventsQuery) {
+        return static_cast<LRESULT>(
+            FollowStatistics::EventCountOf(static_cast<FollowStatistics::EventCount>(wParam)));
+    }
     switch (message) {
         // A load step that fails makes the creation fail, and the unload step tidies what it left.
         case WM_CREATE:

@@ -15,6 +15,7 @@
 #include "common/BaseWindow.h"
 #include "messaging/clsMessageListener.h"
 #include "pin/FollowTick.h"
+#include "pin/TargetEvent.h"
 #include "pin/frmMenu.h"
 #include "tools/PinTip.h"
 
@@ -49,6 +50,9 @@ class frmMain final : public BaseWindow,
 
     // Closes the pin; its unload step gives the target back its normal z-order.
     void Close();
+    // The window system reports an event for the window: if the pin is stuck into it now, the pin
+    // follows it or closes at once, as its next tick would.
+    void TargetEvent(HWND window, TargetEventAction action);
 
     static constexpr const wchar_t* ClassName = L"DokklePin";
 

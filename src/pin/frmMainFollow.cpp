@@ -2,6 +2,7 @@
 #include "common/modWindowTips.h"
 #include "pin/FollowTick.h"
 #include "pin/FollowStatistics.h"
+#include "pin/TargetEventHooks.h"
 #include "pin/frmMain.h"
 
 namespace dokkle {
@@ -75,10 +76,36 @@ void frmMain::timKicker_Timer() {
     }
 }
 
+void frmMain::TargetEvent(HWND window, TargetEventAction action) {
+    // The event may have been on its way while the pin closed, was pulled out or went elsewhere.
+    if (IsClosed() || !IsPricked || window != hTarget) return;
+    if (action == TargetEventAction::Close) {
+        Close();
+        FollowStatistics::CountPinClosedOnEvent();
+        return;
+    }
+    if (!IsWindow(hTarget)) {
+        Close();
+        return;
+    }
+    // The pin's half of the tick alone: the fixes wait for the tick, so a window being dragged is not
+    // pushed back at every step of the drag.
+    const FollowState state = ReadFollowState();
+    const PinFollowing following = DecidePinFollowing(state, state.target, false);
+    PrickedOffsetX = following.prickedOffsetX;
+    PrickedOffsetY = following.prickedOffsetY;
+    if (following.pinCall) {
+        const WindowPosCall& call = *following.pinCall;
+        SetWindowPos(Window(), HWND_TOPMOST, call.x, call.y, 0, 0, call.flags);
+        FollowStatistics::CountEventWindowPosCall();
+    }
+}
+
 void frmMain::Unprick() {
     if (!IsPricked) return;
     // Cleared first: the call may run the unload step, whose own Unprick must find nothing left to do.
     IsPricked = false;
+    TargetEventHooks::PinReleased(Window());
     // Another pin still stuck into the window keeps it on top.
     if (!PinsStuckInto(hTarget).empty()) return;
     modWindowTips::SetWindowPosWithoutStalling(hTarget, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -8,6 +8,7 @@
 #include "common/modGeneralTips.h"
 #include "common/modWindowTips.h"
 #include "pin/MouseArguments.h"
+#include "pin/TargetEventHooks.h"
 #include "pin/frmMain.h"
 
 namespace dokkle {
@@ -175,7 +176,10 @@ void frmMain::Prick(HWND hWnd, bool UseCursor) {
     GetWindowRect(hTarget, &target);
     RecordPrickedOffsets(target);
     SetForegroundWindow(hTarget);
+    // A pin that has closed meanwhile must not leave its target's events hooked.
+    if (IsClosed()) return;
     IsPricked = true;
+    TargetEventHooks::PinStuck(Window(), hTarget);
 }
 
 void frmMain::RecordPrickedOffsets(const RECT& target) {

@@ -1,125 +1,28 @@
 // Measures the real Dokkle.exe under the window system it runs on: start-up against a floor, the
-// hand-off, how fast a pin follows its target, what pins cost while idle, memory, and an endurance run.
+// hand-off, how fast a pin follows its target and rises over it with and without window events, what
+// pins cost while idle and beside a busy program, memory, and an endurance run.
 // Usage: DokkleBenchmark <table.md> [endurance cycles]
 #include <windows.h>
 #include <psapi.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "BenchmarkSupport.h"
 #include "ChildProcess.h"
 #include "Desktop.h"
 #include "DokkleProcess.h"
+#include "EventMeasures.h"
 #include "GdiHandleTable.h"
 
 using namespace dokkle::e2e;
+using namespace dokkle::benchmark;
 
 namespace {
-
-constexpr POINT StandardTip{12, 37};
-constexpr POINT StandardPrickedKnob{12, 22};
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER value;
-        QueryPerformanceFrequency(&value);
-        return value;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const size_t rank = static_cast<size_t>(std::ceil(fraction * static_cast<double>(values.size())));
-    return values[std::min(values.size() - 1, rank == 0 ? 0 : rank - 1)];
-}
-
-// Plain windows of this process for pins to be stuck into, and one more to hold the activation.
-class BenchmarkWindows {
-  public:
-    BenchmarkWindows() {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        windowClass.lpszClassName = L"DokkleBenchmarkWindow";
-        RegisterClassExW(&windowClass);
-    }
-    ~BenchmarkWindows() { Clear(); }
-
-    HWND Add(RECT bounds, const wchar_t* title = L"Benchmark target") {
-        HWND window = CreateWindowExW(0, L"DokkleBenchmarkWindow", title, WS_OVERLAPPEDWINDOW, bounds.left,
-                                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ShowWindow(window, SW_SHOW);
-        windows_.push_back(window);
-        PumpMessagesFor(100);
-        return window;
-    }
-    void Clear() {
-        for (HWND window : windows_) DestroyWindow(window);
-        windows_.clear();
-    }
-
-  private:
-    std::vector<HWND> windows_;
-};
-
-POINT CentreOf(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT centre{client.right / 2, client.bottom / 2};
-    ClientToScreen(window, &centre);
-    return centre;
-}
-
-POINT OriginOf(HWND pin) {
-    const RECT bounds = RectOf(pin);
-    return POINT{bounds.left, bounds.top};
-}
-
-bool HangsAt(HWND pin, POINT point) {
-    const POINT origin = OriginOf(pin);
-    return origin.x == point.x - StandardTip.x && origin.y == point.y - StandardTip.y;
-}
-
-HWND NewestPin(const DokkleProcess& dokkle, const std::vector<HWND>& known) {
-    for (HWND pin : dokkle.Pins()) {
-        if (std::find(known.begin(), known.end(), pin) == known.end()) return pin;
-    }
-    return nullptr;
-}
-
-// A new pin, by a first launch or a hand-off, stuck into the window under the point.
-HWND PrickNewPin(std::unique_ptr<DokkleProcess>& dokkle, const std::wstring& folder, POINT at) {
-    MoveMouseTo(at);
-    std::vector<HWND> known;
-    if (!dokkle) {
-        dokkle = std::make_unique<DokkleProcess>(folder);
-    } else {
-        known = dokkle->Pins();
-        DokkleProcess launch(folder);
-        launch.WaitForExit(5000);
-    }
-    HWND pin = nullptr;
-    WaitUntil([&] {
-        pin = NewestPin(*dokkle, known);
-        return pin && HangsAt(pin, at);
-    });
-    LeftClickAt(at);
-    PumpMessagesFor(150);
-    return pin;
-}
 
 // Launch to the first visible window of the process.
 double StartupTime(const std::wstring& executable, const std::wstring& folder) {
@@ -161,133 +64,6 @@ double MedianHandOff(const std::wstring& folder, int runs) {
         launch.WaitForExit(5000);
     }
     return Percentile(times, 0.5);
-}
-
-struct Spread {
-    double median, p90, p99;
-};
-
-Spread FollowLatency(const std::wstring& folder, int moves) {
-    BenchmarkWindows windows;
-    HWND target = windows.Add(RECT{200, 150, 700, 550});
-    std::unique_ptr<DokkleProcess> dokkle;
-    HWND pin = PrickNewPin(dokkle, folder, CentreOf(target));
-    std::mt19937 random(7);
-    std::vector<double> latencies;
-    for (int move = 0; move < moves; ++move) {
-        PumpMessagesFor(20 + static_cast<int>(random() % 160));
-        const RECT bounds = RectOf(target);
-        const int dx = (move % 2 ? -1 : 1) * static_cast<int>(5 + random() % 40);
-        const POINT expected{OriginOf(pin).x + dx, OriginOf(pin).y};
-        const double start = Now();
-        SetWindowPos(target, nullptr, bounds.left + dx, bounds.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        while (OriginOf(pin).x != expected.x && Now() - start < 2000) PumpMessagesFor(1);
-        latencies.push_back(Now() - start);
-    }
-    return {Percentile(latencies, 0.5), Percentile(latencies, 0.9), Percentile(latencies, 0.99)};
-}
-
-std::string ReadSmallFile(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    char buffer[4096];
-    DWORD read = 0;
-    ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
-    CloseHandle(file);
-    return std::string(buffer, read);
-}
-
-// User plus system time of a Linux process, from its /proc/PID/stat, in clock ticks of 10 ms.
-std::optional<double> LinuxCpuMilliseconds(const std::wstring& procFolder) {
-    const std::string stat = ReadSmallFile(procFolder + L"stat");
-    const size_t fields = stat.rfind(')');  // the command name before it may hold anything
-    unsigned long long user = 0, system = 0;
-    if (fields == std::string::npos ||
-        std::sscanf(stat.c_str() + fields + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu",
-                    &user, &system) != 2) {
-        return std::nullopt;
-    }
-    return static_cast<double>(user + system) * 10.0;
-}
-
-// The first Linux process whose folder in /proc passes the test.
-template <typename Test>
-std::optional<std::wstring> FindLinuxProcess(Test test) {
-    std::optional<std::wstring> process;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &found);
-    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-    do {
-        const std::wstring name = found.cFileName;
-        if (name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
-        const std::wstring folder = L"Z:\\proc\\" + name + L"\\";
-        if (test(folder)) process = folder;
-    } while (!process && FindNextFileW(search, &found));
-    FindClose(search);
-    return process;
-}
-
-// The Linux process that runs the Windows program: its command line starts with the program's path.
-std::optional<std::wstring> HostProcessOf(const std::wstring& executable) {
-    const std::string wanted(executable.begin(), executable.end());
-    return FindLinuxProcess(
-        [&](const std::wstring& folder) { return ReadSmallFile(folder + L"cmdline").rfind(wanted, 0) == 0; });
-}
-
-// Wine's server for this prefix: every call on another process's window goes through it, so what a
-// program costs while idle is its own time and the server's.
-std::optional<std::wstring> WineServerProcess() {
-    wchar_t prefix[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return std::nullopt;
-    const std::string wanted =
-        std::string(1, '\0') + "WINEPREFIX=" + std::string(prefix, prefix + length) + '\0';
-    return FindLinuxProcess([&](const std::wstring& folder) {
-        const std::string command = ReadSmallFile(folder + L"cmdline");
-        const std::string program = command.substr(0, command.find('\0'));
-        if (program.find("wineserver") == std::string::npos) return false;
-        return ('\0' + ReadSmallFile(folder + L"environ")).find(wanted) != std::string::npos;
-    });
-}
-
-double CpuMillisecondsOf(const std::wstring& process) {
-    const auto milliseconds = LinuxCpuMilliseconds(process);
-    if (!milliseconds) throw std::runtime_error("the CPU time of a process could not be read");
-    return *milliseconds;
-}
-
-// Waits without waking up on its own, so the benchmark adds nothing to the server's count; what it is
-// sent is still handled.
-void WaitQuietlyFor(int milliseconds) {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    }
-}
-
-struct IdleCpu {
-    double programPerSecond, serverPerSecond;
-};
-
-// CPU per second of the program's Linux process and of Wine's server, over 20 quiet seconds.
-IdleCpu MeasureIdleCpu(const std::wstring& executable) {
-    const auto program = HostProcessOf(executable);
-    const auto server = WineServerProcess();
-    if (!program) throw std::runtime_error("the Linux process of the program was not found");
-    if (!server) throw std::runtime_error("the Linux process of Wine's server was not found");
-    const auto linuxId = [](const std::wstring& folder) { return _wtoi(folder.c_str() + 8); };  // Z:\proc\N
-    std::printf("measuring idle CPU of Linux processes %d and %d\n", linuxId(*program), linuxId(*server));
-    std::fflush(stdout);
-    const double programBefore = CpuMillisecondsOf(*program), serverBefore = CpuMillisecondsOf(*server);
-    const double start = Now();
-    WaitQuietlyFor(20000);  // Linux counts process time in 10 ms steps
-    const double seconds = (Now() - start) / 1000.0;
-    return {(CpuMillisecondsOf(*program) - programBefore) / seconds,
-            (CpuMillisecondsOf(*server) - serverBefore) / seconds};
 }
 
 // The follow timers' count of SetWindowPos calls so far. A count that cannot be read is an error, never
@@ -390,9 +166,47 @@ int Measure(int argc, wchar_t** argv) {
                 format("%.2f MiB / %.2f MiB", idle.committed / 1048576.0, idle.workingSet / 1048576.0));
         }
     };
+    auto eventRows = [&] {
+        auto spread = [&](const Spread& times) {
+            return format("%.0f / %.0f / %.0f / %.0f ms", times.median, times.p90, times.p99, times.max);
+        };
+        const WithAndWithoutEvents follow = FollowLatencies(folder, 200);
+        row("Follow latency without window events (the tick alone): target moved 200 times, until the pin "
+            "stands at its new place (median / 90th / 99th / max)",
+            spread(follow.without));
+        row("Follow latency with window events: the same target and moves, each reported as Windows does "
+            "(median / 90th / 99th / max)",
+            spread(follow.with));
+        const WithAndWithoutEvents activation = ActivationLatencies(folder, 100);
+        auto unseen = [&](int count) {
+            return count ? format("; %d not seen over the pin, left out", count) : std::string();
+        };
+        row("Activation to the pin on top without window events: target activated 100 times, until its pin "
+            "stands above it again (median / 90th / 99th / max)",
+            spread(activation.without) + unseen(activation.unseenWithout));
+        row("Activation to the pin on top with window events: the same activations, each reported as "
+            "Windows does (median / 90th / 99th / max)",
+            spread(activation.with) + unseen(activation.unseenWith));
+        const UnrelatedEvents unrelated = UnrelatedEventsCost(folder, 1000);
+        row("Unrelated events: another program, with no pin in it, raises location events while 1 pin idles "
+            "elsewhere: events it raises per second / events reaching Dokkle per second / CPU time per "
+            "second "
+            "of Dokkle / of Wine's server",
+            format("%.0f / %.1f / %.2f ms / %.2f ms", unrelated.raisedPerSecond, unrelated.receivedPerSecond,
+                   unrelated.cpu.programPerSecond, unrelated.cpu.serverPerSecond));
+        row("The same events with Dokkle closed: CPU time per second of Wine's server",
+            format("%.2f ms", unrelated.serverAlone));
+    };
     // DOKKLE_IDLE_PINS=N measures only the idle cost of N pins, for looking into it with outside tools.
     if (const wchar_t* idlePins = _wgetenv(L"DOKKLE_IDLE_PINS"); idlePins && _wtoi(idlePins) > 0) {
         idleRows(_wtoi(idlePins));
+        std::fclose(table);
+        RemoveFolder(folder);
+        return 0;
+    }
+    // DOKKLE_EVENTS_ONLY measures only what the window events change, for looking into them.
+    if (GetEnvironmentVariableW(L"DOKKLE_EVENTS_ONLY", nullptr, 0) > 0) {
+        eventRows();
         std::fclose(table);
         RemoveFolder(folder);
         return 0;
@@ -412,10 +226,7 @@ int Measure(int argc, wchar_t** argv) {
     row("Hand-off: second launch to the new pin shown (median of 10)",
         format("%.0f ms", MedianHandOff(folder, 10)));
 
-    const Spread follow = FollowLatency(folder, 200);
-    row("Follow latency: target moved 200 times, until the pin stands at its new place (median / 90th / "
-        "99th)",
-        format("%.0f / %.0f / %.0f ms", follow.median, follow.p90, follow.p99));
+    eventRows();
 
     const IdleCpu floorIdle = FloorIdleCost();
     row("Idle floor, the minimal program with one 100 ms timer: CPU time per second of the program / of "

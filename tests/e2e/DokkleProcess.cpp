@@ -83,4 +83,14 @@ std::optional<unsigned> DokkleProcess::FollowCalls() const {
     return static_cast<unsigned>(calls);
 }
 
+std::optional<unsigned> DokkleProcess::EventCount(FollowStatistics::EventCount which) const {
+    static const UINT query = RegisterWindowMessageW(FollowStatistics::EventQueryMessageName);
+    const std::vector<HWND> pins = Pins();
+    if (pins.empty()) return std::nullopt;
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(pins.front(), query, static_cast<WPARAM>(which), 0, SMTO_NORMAL, 5000, &count))
+        return std::nullopt;
+    return static_cast<unsigned>(count);
+}
+
 }  // namespace dokkle::e2e

@@ -9,6 +9,7 @@
 
 #include "ChildProcess.h"
 #include "common/AppVersion.h"
+#include "pin/FollowStatistics.h"
 
 namespace dokkle::e2e {
 
@@ -33,6 +34,9 @@ class DokkleProcess : public ChildProcess {
     // How many SetWindowPos calls its follow timers have made so far; nothing when it cannot be asked
     // (no pin, or the pin did not answer).
     std::optional<unsigned> FollowCalls() const;
+    // What the window events of its pins' targets have done so far, or how many processes' events it
+    // hooks now; nothing when it cannot be asked.
+    std::optional<unsigned> EventCount(FollowStatistics::EventCount which) const;
 };
 
 }  // namespace dokkle::e2e

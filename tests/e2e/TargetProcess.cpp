@@ -32,6 +32,10 @@ std::wstring Arguments(const TargetOptions& options, const std::wstring& recordF
     if (options.refuseClose) arguments += L" --refuse-close";
     if (options.vanishWhenTopmost) arguments += L" --vanish-when-topmost";
     if (options.closePinsWhenUnpinned) arguments += L" --close-pins-when-unpinned";
+    if (options.raiseEvents) arguments += L" --raise-events";
+    if (options.noisyEventsPerSecond > 0) {
+        arguments += L" --noisy-window " + std::to_wstring(options.noisyEventsPerSecond);
+    }
     if (!options.loadLibrary.empty()) arguments += L" --load " + options.loadLibrary;
     return arguments;
 }

@@ -20,6 +20,8 @@ struct TargetOptions {
     bool refuseClose = false;
     bool vanishWhenTopmost = false;      // destroys its window as a pin makes it topmost
     bool closePinsWhenUnpinned = false;  // closes the pins over it while one takes its topmost state away
+    bool raiseEvents = false;            // raises the window events of its moves, activation and end
+    int noisyEventsPerSecond = 0;        // a second window, whose location events it raises that often
     DWORD priorityClass = 0;             // set from outside once the target runs; 0 leaves it normal
     std::wstring loadLibrary;            // a library the target loads, for a known module
     std::wstring executable;             // another build of TestTarget.exe; empty for this build's own
