@@ -121,8 +121,12 @@ TEST(EventHookTable, AnySequenceKeepsOneHookForEachProgramWithPins) {
                 change = table.Stick(pin, window, process);
                 stuck[pin] = {window, process};
             }
-            if (change.unhook) ASSERT_EQ(hooked.erase(*change.unhook), 1u) << "unhooked what was not hooked";
-            if (change.hook) ASSERT_TRUE(hooked.insert(*change.hook).second) << "hooked twice";
+            if (change.unhook) {
+                ASSERT_EQ(hooked.erase(*change.unhook), 1u) << "unhooked what was not hooked";
+            }
+            if (change.hook) {
+                ASSERT_TRUE(hooked.insert(*change.hook).second) << "hooked twice";
+            }
             std::set<EventHookTable::ProcessId> withPins;
             for (const auto& [id, place] : stuck) {
                 if (place.second != 0) withPins.insert(place.second);
