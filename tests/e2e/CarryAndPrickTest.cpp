@@ -99,13 +99,8 @@ TEST_F(CarryAndPrick, ADragPullsThePinOutAndPricksItWhereReleased) {
     ASSERT_TRUE(WaitUntil([&] { return IsTopmost(first.Window()); }, 1000));
 
     // Press on the pin's knob, move, release over the other window.
-    const POINT knob = KnobOf(pin);
-    MoveMouseTo(knob);
-    LeftPress();
     const POINT end = second.FreePoint();
-    MoveMouseTo(POINT{knob.x + 1, knob.y});
-    EXPECT_FALSE(CursorShowing());
-    MoveMouseTo(end);
+    EXPECT_TRUE(PullOutAndCarryTo(pin, end));
     LeftRelease();
 
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(second.Window()); }, 1000));
@@ -256,29 +251,14 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
     // fro between two places, so that no two presses in a row make a double-click. True once the pin
     // is stuck at its new place; a cycle whose press did not reach the pin is given once more (reported),
     // aimed at the same place, so that no attempt can carry the pin off its target.
-    // Under Wine the X server's motion events, read late by the program whose window is under the
-    // pointer, can set the cursor back to where it was a moment ago; a move that the carried pin did not
-    // follow is given again, reported.
-    const auto carriedTo = [&](POINT tip) {
-        if (WaitUntil([&] { return PinHangsAt(pin, tip); }, 1000)) return true;
-        std::cout << "[ RECOVER  ] the carried pin stands where the cursor was a moment ago; moving it again"
-                  << std::endl;
-        MoveMouseTo(POINT{tip.x + 1, tip.y});
-        MoveMouseTo(tip);
-        return WaitUntil([&] { return PinHangsAt(pin, tip); }, 1000);
-    };
     const POINT home = PinOrigin(pin);
     bool toTheSide = true;
     const auto cycle = [&] {
         const POINT destination{home.x + (toTheSide ? 10 : 0), home.y};
         for (int attempt = 0;; ++attempt) {
             if (pinOnTop()) {
-                MoveMouseTo(KnobOf(pin));
-                LeftPress();
                 const POINT tip{destination.x + StandardTip.x, destination.y + StandardTip.y};
-                MoveMouseTo(tip);
-                // The button is let go once the pin rides on the cursor there, as under a hand.
-                const bool carried = carriedTo(tip);
+                const bool carried = PullOutAndCarryTo(pin, tip);
                 LeftRelease();
                 // Standing there, the pin was carried there.
                 if (carried && WaitUntil([&] { return PinHangsAt(pin, tip) && stuck(); }, 2000)) {

@@ -115,6 +115,27 @@ bool PinTest::OpenMenuOf(HWND pin) {
     }
 }
 
+bool PinTest::PullOutAndCarryTo(HWND pin, POINT point) {
+    const POINT knob = KnobOf(pin);
+    MoveMouseTo(knob);
+    LeftPress();
+    const POINT pulled{knob.x + 1, knob.y};
+    MoveMouseTo(pulled);
+    // Each move waits for the last one to be taken, as under a hand: until the pulled pin has the capture
+    // (it hangs on the cursor once it has), Wine routes a move to the window under the cursor, and the X
+    // server's motion events, read late, can set the cursor back to where it was a moment ago.
+    if (!WaitUntil([&] { return PinHangsAt(pin, pulled); }, 2000)) {
+        ADD_FAILURE() << "the pressed and moved pin was not carried";
+        return false;
+    }
+    for (int attempt = 0;; ++attempt) {
+        MoveMouseTo(point);
+        if (WaitUntil([&] { return PinHangsAt(pin, point); }, 1000)) return true;
+        if (!RetryOnce("the carried pin did not follow the cursor", attempt)) return false;
+        MoveMouseTo(POINT{point.x + 1, point.y});
+    }
+}
+
 bool PinTest::ChooseFromMenu(HWND pin, const std::vector<WORD>& accessKeys) {
     if (!OpenMenuOf(pin)) return false;
     for (WORD key : accessKeys) PressKey(key);

@@ -48,6 +48,9 @@ class PinTest : public ::testing::Test {
     // Opens the menu and chooses an item by its access keys (the submenu's key first, if any).
     bool ChooseFromMenu(HWND pin, const std::vector<WORD>& accessKeys);
     HWND OpenMenuWindow() const;
+    // Presses on the pricked pin's knob and carries the pin until its tip hangs at the point, the button
+    // still held for the caller to let go; false if the pin was not carried there.
+    static bool PullOutAndCarryTo(HWND pin, POINT point);
 
     static bool PinHangsAt(HWND pin, POINT point, POINT tip = StandardTip);
     // Whether a drop into the framed target is over: the target made topmost, the cursor shown again and,

@@ -78,8 +78,9 @@ TEST_F(TargetEvents, AnActivatedTargetHasItsPinRaisedOnItsEvent) {
         SetForegroundWindow(target.Window());
         ASSERT_TRUE(WaitUntil([&] { return CountOf(Count::WindowPosCalls) > before; }, 2000))
             << "activation " << activation;
-        EXPECT_EQ(GetForegroundWindow(), target.Window());
-        EXPECT_TRUE(IsAbove(pin, target.Window()));
+        // Under load Wine may pass the activation to and fro a few times, each rise reported in turn.
+        EXPECT_TRUE(WaitUntil(
+            [&] { return GetForegroundWindow() == target.Window() && IsAbove(pin, target.Window()); }, 2000));
     }
 }
 
@@ -177,12 +178,8 @@ TEST_F(TargetEvents, AProgramsHookGoesWithItsLastPinHoweverItGoes) {
 
     // Pulled out and stuck into the second program: the first program's hook goes with it.
     ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(moving); }));
-    const POINT knob = KnobOf(moving);
-    MoveMouseTo(knob);
-    LeftPress();
-    MoveMouseTo(POINT{knob.x + 1, knob.y});
+    EXPECT_TRUE(PullOutAndCarryTo(moving, POINT{640, 340}));
     EXPECT_TRUE(WaitUntil([&] { return CountOf(Count::HookedProcesses) == 1u; }, 2000)) << "while carried";
-    MoveMouseTo(POINT{640, 340});
     LeftRelease();
     ASSERT_TRUE(WaitUntil([&] { return StuckInto(moving, second.Window()); }));
     EXPECT_EQ(CountOf(Count::HookedProcesses), 1u);
