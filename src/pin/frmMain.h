@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,8 @@ class frmMain final : public BaseWindow,
     // Following the target (frmMainFollow.cpp).
     void timKicker_Timer();
     FollowState ReadFollowState();
+    // Keeps the offsets the decision gives and makes its call on the pin, if any; true if one was made.
+    bool ApplyPinFollowing(const std::optional<WindowPosCall>& pinCall, int32_t offsetX, int32_t offsetY);
     bool TargetIsMinimised(const RECT& target);
     void Unprick();
 

@@ -67,13 +67,18 @@ void frmMain::timKicker_Timer() {
         FollowStatistics::CountWindowPosCall();
         if (IsClosed()) return;
     }
-    PrickedOffsetX = decision.prickedOffsetX;
-    PrickedOffsetY = decision.prickedOffsetY;
-    if (decision.pinCall) {
-        const WindowPosCall& call = *decision.pinCall;
-        SetWindowPos(Window(), HWND_TOPMOST, call.x, call.y, 0, 0, call.flags);
+    if (ApplyPinFollowing(decision.pinCall, decision.prickedOffsetX, decision.prickedOffsetY)) {
         FollowStatistics::CountWindowPosCall();
     }
+}
+
+bool frmMain::ApplyPinFollowing(const std::optional<WindowPosCall>& pinCall, int32_t offsetX,
+                                int32_t offsetY) {
+    PrickedOffsetX = offsetX;
+    PrickedOffsetY = offsetY;
+    if (!pinCall) return false;
+    SetWindowPos(Window(), HWND_TOPMOST, pinCall->x, pinCall->y, 0, 0, pinCall->flags);
+    return true;
 }
 
 void frmMain::TargetEvent(HWND window, TargetEventAction action) {
@@ -92,11 +97,7 @@ void frmMain::TargetEvent(HWND window, TargetEventAction action) {
     // pushed back at every step of the drag.
     const FollowState state = ReadFollowState();
     const PinFollowing following = DecidePinFollowing(state, state.target, false);
-    PrickedOffsetX = following.prickedOffsetX;
-    PrickedOffsetY = following.prickedOffsetY;
-    if (following.pinCall) {
-        const WindowPosCall& call = *following.pinCall;
-        SetWindowPos(Window(), HWND_TOPMOST, call.x, call.y, 0, 0, call.flags);
+    if (ApplyPinFollowing(following.pinCall, following.prickedOffsetX, following.prickedOffsetY)) {
         FollowStatistics::CountEventWindowPosCall();
     }
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchmarkSupport.h"
 #include "Desktop.h"
 #include "DokkleProcess.h"
 #include "GdiHandleTable.h"
@@ -128,16 +129,8 @@ std::string Describe(const Resources& resources) {
 }  // namespace
 
 int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = L"DokkleEnduranceTarget";
-    RegisterClassExW(&windowClass);
-    HWND target = CreateWindowExW(0, windowClass.lpszClassName, L"Endurance target", WS_OVERLAPPEDWINDOW, 150,
-                                  150, 600, 450, nullptr, nullptr, windowClass.hInstance, nullptr);
-    ShowWindow(target, SW_SHOW);
+    dokkle::benchmark::BenchmarkWindows windows;
+    windows.Add(RECT{150, 150, 750, 600}, L"Endurance target");
     PumpMessagesFor(300);
 
     const POINT start{450, 380};
@@ -186,7 +179,7 @@ int EnduranceRun(const std::wstring& folder, int cycles, std::FILE* table) {
                   cursor.flags & CURSOR_SHOWING ? "shown" : "hidden", minutes);
     std::fprintf(table, "| %s | %s |\n", measure, result);
     std::printf("%s: %s\n", measure, result);
-    DestroyWindow(target);
+    windows.Clear();
     return dokkle.IsRunning() && before.gdiObjects == after.gdiObjects && before.windows == after.windows &&
                    before.handles == after.handles
                ? 0
