@@ -201,13 +201,11 @@ TEST_F(CarryAndPrick, ATargetThatVanishesWhileTheUserCarriesThePinChangesNothing
     TargetProcess first(leftOptions), second(rightOptions);
     HWND pin = PrickAt(first.FreePoint());
     const POINT knob = KnobOf(pin);
-    MoveMouseTo(knob);
-    LeftPress();
-    MoveMouseTo(POINT{knob.x + 3, knob.y});
+    ASSERT_TRUE(PullOutAndCarryTo(pin, POINT{knob.x + 3, knob.y}));
     first.Kill();          // the old target goes while the pin is carried
     PumpMessagesFor(300);  // a few ticks, at which the carried pin must not close
     EXPECT_TRUE(dokkle->IsRunning());
-    MoveMouseTo(second.FreePoint());
+    EXPECT_TRUE(CarryTo(pin, second.FreePoint()));
     LeftRelease();
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(second.Window()); }, 1000));
     EXPECT_TRUE(dokkle->IsRunning());

@@ -136,13 +136,8 @@ TEST_F(MultiMonitorPins, APinCarriedOntoTheLeftMonitorPricksAWindowThereAndFollo
     }
 
     // Pulled out, carried to the other window of the left monitor and pricked there.
-    const POINT knob = KnobOf(pin);
-    MoveMouseTo(knob);
-    LeftPress();
     const POINT there = memo.Centre();
-    MoveMouseTo(POINT{knob.x + 1, knob.y});
-    MoveMouseTo(there);
-    ASSERT_TRUE(WaitUntil([&] { return PinHangsAt(pin, there); }, 1000));
+    ASSERT_TRUE(PullOutAndCarryTo(pin, there));
     LeftRelease();
     EXPECT_TRUE(WaitUntil([&] { return StuckInto(pin, memo.Handle()) && !IsTopmost(target.Window()); }));
     EXPECT_TRUE(StaysAt(pin, there));

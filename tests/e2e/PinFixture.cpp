@@ -128,6 +128,10 @@ bool PinTest::PullOutAndCarryTo(HWND pin, POINT point) {
         ADD_FAILURE() << "the pressed and moved pin was not carried";
         return false;
     }
+    return CarryTo(pin, point);
+}
+
+bool PinTest::CarryTo(HWND pin, POINT point) {
     for (int attempt = 0;; ++attempt) {
         MoveMouseTo(point);
         if (WaitUntil([&] { return PinHangsAt(pin, point); }, 1000)) return true;

@@ -51,6 +51,8 @@ class PinTest : public ::testing::Test {
     // Presses on the pricked pin's knob and carries the pin until its tip hangs at the point, the button
     // still held for the caller to let go; false if the pin was not carried there.
     static bool PullOutAndCarryTo(HWND pin, POINT point);
+    // Moves the cursor that carries the pin and waits until the pin hangs there.
+    static bool CarryTo(HWND pin, POINT point);
 
     static bool PinHangsAt(HWND pin, POINT point, POINT tip = StandardTip);
     // Whether a drop into the framed target is over: the target made topmost, the cursor shown again and,
