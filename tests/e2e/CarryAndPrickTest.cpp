@@ -100,7 +100,7 @@ TEST_F(CarryAndPrick, ADragPullsThePinOutAndPricksItWhereReleased) {
 
     // Press on the pin's knob, move, release over the other window.
     const POINT end = second.FreePoint();
-    EXPECT_TRUE(PullOutAndCarryTo(pin, end));
+    EXPECT_TRUE(PullOutAndCarryTo(pin, first.Window(), end));
     LeftRelease();
 
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(second.Window()); }, 1000));
@@ -201,13 +201,15 @@ TEST_F(CarryAndPrick, ATargetThatVanishesWhileTheUserCarriesThePinChangesNothing
     TargetProcess first(leftOptions), second(rightOptions);
     HWND pin = PrickAt(first.FreePoint());
     const POINT knob = KnobOf(pin);
-    ASSERT_TRUE(PullOutAndCarryTo(pin, POINT{knob.x + 3, knob.y}));
+    ASSERT_TRUE(PullOutAndCarryTo(pin, first.Window(), POINT{knob.x + 3, knob.y}));
     first.Kill();          // the old target goes while the pin is carried
     PumpMessagesFor(300);  // a few ticks, at which the carried pin must not close
     EXPECT_TRUE(dokkle->IsRunning());
     EXPECT_TRUE(CarryTo(pin, second.FreePoint()));
     LeftRelease();
-    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(second.Window()); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return StuckInto(pin, second.Window()); }))
+        << "the pin's corner at (" << PinOrigin(pin).x << ", " << PinOrigin(pin).y
+        << "), topmost: " << IsTopmost(second.Window()) << ", the cursor shown: " << CursorShowing();
     EXPECT_TRUE(dokkle->IsRunning());
 }
 
@@ -230,19 +232,15 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
             },
             2000);
     };
-    // The press must reach the pin. On a busy machine the X server, which no window manager orders here,
-    // may go on showing the target over the pin after Wine has put the pin on top (the target's program
-    // raised it on the screen after the pin was), or a late focus event from the X server may take the
-    // activation away from the target again. Wine raises a window on the screen only when its place in
-    // the order changes, so the target is activated and laid over its pin as a click on it would, and the
-    // follow timer lays the pin over its active target again, on the screen too. Each time is reported.
+    // The press must reach the pin. On a busy machine the screen may go on showing the target over the
+    // pin, or a late focus event from the X server may take the activation away from the target again:
+    // then the target is activated over its pin, and the follow timer lays the pin over it. Reported.
     const auto pinOnTop = [&] {
         if (settled()) return true;
         std::cout << "[ RECOVER  ] the screen showed the target over its pin, or another window active; "
                      "activating the target"
                   << std::endl;
-        SetWindowPos(target.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        SetForegroundWindow(target.Window());
+        ActivateOverItsPins(target.Window());
         return settled();
     };
     // Each cycle presses on the knob and drops the pin 10 pixels to the side of where it stands, to and
@@ -256,7 +254,7 @@ TEST_F(CarryAndPrick, RepeatedPickUpAndDropLeavesNoGdiObjectBehind) {
         for (int attempt = 0;; ++attempt) {
             if (pinOnTop()) {
                 const POINT tip{destination.x + StandardTip.x, destination.y + StandardTip.y};
-                const bool carried = PullOutAndCarryTo(pin, tip);
+                const bool carried = PullOutAndCarryTo(pin, target.Window(), tip);
                 LeftRelease();
                 // Standing there, the pin was carried there.
                 if (carried && WaitUntil([&] { return PinHangsAt(pin, tip) && stuck(); }, 2000)) {

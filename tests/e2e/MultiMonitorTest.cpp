@@ -137,7 +137,7 @@ TEST_F(MultiMonitorPins, APinCarriedOntoTheLeftMonitorPricksAWindowThereAndFollo
 
     // Pulled out, carried to the other window of the left monitor and pricked there.
     const POINT there = memo.Centre();
-    ASSERT_TRUE(PullOutAndCarryTo(pin, there));
+    ASSERT_TRUE(PullOutAndCarryTo(pin, target.Window(), there));
     LeftRelease();
     EXPECT_TRUE(WaitUntil([&] { return StuckInto(pin, memo.Handle()) && !IsTopmost(target.Window()); }));
     EXPECT_TRUE(StaysAt(pin, there));

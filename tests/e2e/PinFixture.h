@@ -48,9 +48,14 @@ class PinTest : public ::testing::Test {
     // Opens the menu and chooses an item by its access keys (the submenu's key first, if any).
     bool ChooseFromMenu(HWND pin, const std::vector<WORD>& accessKeys);
     HWND OpenMenuWindow() const;
-    // Presses on the pricked pin's knob and carries the pin until its tip hangs at the point, the button
-    // still held for the caller to let go; false if the pin was not carried there.
-    static bool PullOutAndCarryTo(HWND pin, POINT point);
+    // Makes the target active and topmost above its pins, as a click on it would.
+    static void ActivateOverItsPins(HWND target);
+    // Waits until the screen shows the pricked pin's knob over its target (reported where that took
+    // the target's activation); false if it never did.
+    static bool ShowPinOverTarget(HWND pin, HWND target);
+    // Presses on the knob of the pin pricked into the target and carries the pin until its tip hangs at
+    // the point, the button still held for the caller to let go; false if the pin was not carried there.
+    static bool PullOutAndCarryTo(HWND pin, HWND target, POINT point);
     // Moves the cursor that carries the pin and waits until the pin hangs there.
     static bool CarryTo(HWND pin, POINT point);
 

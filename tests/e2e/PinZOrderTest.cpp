@@ -48,7 +48,7 @@ TEST_F(PinZOrder, TheWindowStaysTopmostUntilItsLastPinIsPulledOutOrClosed) {
         WaitUntil([&] { return IsAbove(first, target.Window()) && IsAbove(second, target.Window()); }));
 
     // The first is pulled out and stuck into the other window.
-    EXPECT_TRUE(PullOutAndCarryTo(first, other.FreePoint()));
+    EXPECT_TRUE(PullOutAndCarryTo(first, target.Window(), other.FreePoint()));
     LeftRelease();
     ASSERT_TRUE(WaitUntil([&] { return IsTopmost(other.Window()); }, 1000));
     EXPECT_TRUE(IsTopmost(target.Window()));

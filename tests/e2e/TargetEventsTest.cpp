@@ -177,8 +177,7 @@ TEST_F(TargetEvents, AProgramsHookGoesWithItsLastPinHoweverItGoes) {
     EXPECT_EQ(CountOf(Count::HookedProcesses), 2u);
 
     // Pulled out and stuck into the second program: the first program's hook goes with it.
-    ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(moving); }));
-    EXPECT_TRUE(PullOutAndCarryTo(moving, POINT{640, 340}));
+    EXPECT_TRUE(PullOutAndCarryTo(moving, first.Window(), POINT{640, 340}));
     EXPECT_TRUE(WaitUntil([&] { return CountOf(Count::HookedProcesses) == 1u; }, 2000)) << "while carried";
     LeftRelease();
     ASSERT_TRUE(WaitUntil([&] { return StuckInto(moving, second.Window()); }));
