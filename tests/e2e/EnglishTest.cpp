@@ -206,25 +206,25 @@ TEST_F(English, BothDialogsAreEnglishWithCaptionsThatFitAndAccessKeysThatWork) {
     EXPECT_FALSE(view.LineOf(later.Handle()));
     ASSERT_TRUE(BringToFront(view.Handle()));
     PressKeys({VK_MENU, 'R'});
-    EXPECT_TRUE(WaitUntil([&] { return view.LineOf(later.Handle()).has_value(); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return view.LineOf(later.Handle()).has_value(); }));
     PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(view.Handle()); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(view.Handle()); }));
 
     // The information dialog; "Not on Top" and "Always on Top" by their access keys.
     ASSERT_TRUE(ChooseFromMenu(pin, {'I'}));
     const InfoDialog dialog(DialogTitled(L"Window Info and Actions"));
     ASSERT_TRUE(dialog);
     ExpectEnglishCaptionsThatFit(dialog.Window());
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog.Window(); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog.Window(); }));
     PressKeys({VK_MENU, 'N'});
-    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.Window()); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.Window()); }));
     // Moved in the z-order, the target became the active window.
     ASSERT_TRUE(BringToFront(dialog.Window()));
     PressKeys({VK_MENU, 'T'});
-    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }));
     ASSERT_TRUE(BringToFront(dialog.Window()));
     PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog.Window()); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog.Window()); }));
 
     // The menu's last item by its English key: "Pull Out".
     ASSERT_TRUE(ChooseFromMenu(pin, {'O'}));
@@ -248,7 +248,7 @@ TEST_F(English, TheMenuShowsItsEnglishCaptions) {
     // The same check finds no caption that is not there.
     EXPECT_FALSE(Shows(shot, area, DrawAsMenuItem(L"Fix &Sizes")));
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }));
 }
 
 TEST_F(English, TheVersionBoxTheReportAndEveryMessageBoxAreEnglish) {
@@ -285,7 +285,7 @@ TEST_F(English, TheVersionBoxTheReportAndEveryMessageBoxAreEnglish) {
     PressKeys({VK_MENU, 'C'});
     ExpectEnglishMessage(L"The window with handle " + handle + L" has been closed.");
     ASSERT_TRUE(AnswerMessageBox(VK_RETURN));
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog.Window()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog.Window()); }));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST_F(HighDpi, APinStaysExactlyWhereItWasDroppedAnywhereOnTheScreen) {
         HWND pin = LaunchWithMouseAt(point);
         ASSERT_NE(pin, nullptr);
         LeftClickAt(point);
-        ASSERT_TRUE(WaitUntil([&] { return CursorShowing(); }, 1000));
+        ASSERT_TRUE(WaitUntil([&] { return CursorShowing(); }));
         // A few follow ticks, none of which may move it.
         PumpMessagesFor(350);
         EXPECT_TRUE(PinHangsAt(pin, point))
@@ -45,16 +45,14 @@ TEST_F(HighDpi, APinStaysExactlyWhereItWasDroppedAnywhereOnTheScreen) {
 TEST_F(HighDpi, APinKeepsItsPlaceOnATargetThatMoves) {
     const POINT point{700, 500};
     HWND pin = PrickAt(point);
-    ASSERT_TRUE(WaitUntil([&] { return CursorShowing(); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return CursorShowing(); }));
     const RECT bounds = RectOf(target->Window());
     SetWindowPos(target->Window(), nullptr, bounds.left + 37, bounds.top - 13, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            return PinHangsAt(pin, POINT{point.x + 37, point.y - 13});
-        },
-        1000))
-        << "its corner at (" << PinOrigin(pin).x << ", " << PinOrigin(pin).y << ")";
+    EXPECT_TRUE(WaitUntil([&] {
+        return PinHangsAt(pin, POINT{point.x + 37, point.y - 13});
+    })) << "its corner at ("
+        << PinOrigin(pin).x << ", " << PinOrigin(pin).y << ")";
 }
 
 }  // namespace

@@ -205,13 +205,13 @@ TEST_F(HostileInput, BrokenDesignsChosenFromTheMenuShowTheBuiltInLook) {
         PressKey('D');
         for (size_t i = 0; i < position; ++i) PressKey(VK_DOWN);
         PressKey(VK_RETURN);
-        ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
+        ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }));
         // The pin writes its choice down once it has drawn it.
         const std::string remembered = "FileName=" + Ascii(designs[position].first) + "\r\n";
         const auto written = [&] {
             return FileText(folder + L"Dokkle.ini").find(remembered) != std::string::npos;
         };
-        EXPECT_TRUE(WaitUntil(written, 2000)) << "choice " << position;
+        EXPECT_TRUE(WaitUntil(written)) << "choice " << position;
         const RECT bounds = RectOf(pin);
         EXPECT_EQ(bounds.right - bounds.left, 20) << "choice " << position;
         EXPECT_EQ(bounds.bottom - bounds.top, 30) << "choice " << position;

@@ -90,7 +90,7 @@ TEST_F(Hotkey, PinsTheActiveWindowOfAnotherProgramAndPullsThePinOutAgain) {
 
     PressKeys(CtrlAltP);
     EXPECT_TRUE(dokkle->WaitForPinCount(1));
-    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(second.Window()); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(second.Window()); }));
     EXPECT_TRUE(IsTopmost(targets[0]->Window()));
 }
 
@@ -100,7 +100,7 @@ TEST_F(Hotkey, TwoWindowsPinnedInTurnWorkOnWithoutTheMainPinAndTheProgramEndsWit
         ASSERT_TRUE(Activate(*targets[index]));
         PressKeys(CtrlAltP);
         ASSERT_TRUE(dokkle->WaitForPinCount(index + 1));
-        ASSERT_TRUE(WaitUntil([&] { return PinAtTopCentreOf(*targets[index]) != nullptr; }, 2000));
+        ASSERT_TRUE(WaitUntil([&] { return PinAtTopCentreOf(*targets[index]) != nullptr; }));
     }
     ASSERT_TRUE(ChooseFromMenu(mainPin, {'X'}));
     ASSERT_TRUE(dokkle->WaitForPinCount(2));
@@ -108,7 +108,7 @@ TEST_F(Hotkey, TwoWindowsPinnedInTurnWorkOnWithoutTheMainPinAndTheProgramEndsWit
     for (size_t index : {size_t{1}, size_t{2}}) {
         ASSERT_TRUE(Activate(*targets[index]));
         PressKeys(CtrlAltP);
-        EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(targets[index]->Window()); }, 2000));
+        EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(targets[index]->Window()); }));
     }
     EXPECT_TRUE(dokkle->WaitForExit(3000));
     EXPECT_EQ(dokkle->ExitCode(), 0u);
@@ -118,21 +118,19 @@ TEST_F(Hotkey, NothingHappensWithADokkleDialogOrTheDesktopInFront) {
     HWND mainPin = StartWithMainPin();
     ASSERT_TRUE(ChooseFromMenu(mainPin, {'V'}));
     HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
-            box = boxes.empty() ? nullptr : boxes.front();
-            return box != nullptr && GetForegroundWindow() == box;
-        },
-        2000));
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto boxes = dokkle->VisibleWindowsOfClass(L"#32770");
+        box = boxes.empty() ? nullptr : boxes.front();
+        return box != nullptr && GetForegroundWindow() == box;
+    }));
     PressKeys(CtrlAltP);
     PumpMessagesFor(500);  // time for a pin that must not come
     EXPECT_EQ(dokkle->Pins().size(), 1u);
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
 
     ASSERT_TRUE(SetForegroundWindow(GetDesktopWindow()));
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == GetDesktopWindow(); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == GetDesktopWindow(); }));
     ASSERT_EQ(ClassOf(GetForegroundWindow()), L"#32769");
     PressKeys(CtrlAltP);
     PumpMessagesFor(500);
@@ -164,21 +162,19 @@ TEST_F(Hotkey, NothingHappensWithAnotherCopysPinOrDialogInFront) {
         LeftClickAt(point);
         ASSERT_TRUE(WaitUntil([&] { return StuckInto(otherPin, targets[2]->Window()); }));
         RightClickAt(KnobOf(otherPin));
-        ASSERT_TRUE(WaitUntil([&] { return !other.VisibleWindowsOfClass(L"#32768").empty(); }, 2000));
+        ASSERT_TRUE(WaitUntil([&] { return !other.VisibleWindowsOfClass(L"#32768").empty(); }));
         PressKey('V');
         HWND box = nullptr;
-        ASSERT_TRUE(WaitUntil(
-            [&] {
-                const auto boxes = other.VisibleWindowsOfClass(L"#32770");
-                box = boxes.empty() ? nullptr : boxes.front();
-                return box != nullptr && GetForegroundWindow() == box;
-            },
-            2000));
+        ASSERT_TRUE(WaitUntil([&] {
+            const auto boxes = other.VisibleWindowsOfClass(L"#32770");
+            box = boxes.empty() ? nullptr : boxes.front();
+            return box != nullptr && GetForegroundWindow() == box;
+        }));
         PressKeys(CtrlAltP);
         PumpMessagesFor(500);  // time for a pin that must not come
         EXPECT_EQ(dokkle->Pins().size(), 1u);
         PressKey(VK_RETURN);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
     }
     RemoveFolder(otherFolder);
     // The hotkey still works on an ordinary window.
@@ -201,11 +197,11 @@ TEST_F(Hotkey, ASecondPressPullsOutAPinStuckIntoAChildWindowOfTheWindowInFront) 
     ASSERT_TRUE(WaitUntil([&] { return StuckInto(pin, withButton.Window()); }));
     // The child-window option: the pin goes into the button itself, and the window is no longer topmost.
     ASSERT_TRUE(ChooseFromMenu(pin, {'C'}));
-    ASSERT_TRUE(WaitUntil([&] { return !IsTopmost(withButton.Window()); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsTopmost(withButton.Window()); }));
 
     ASSERT_TRUE(Activate(withButton));
     PressKeys(CtrlAltP);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(pin); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(pin); }));
     PumpMessagesFor(300);  // a while in which no other pin may come
     EXPECT_EQ(dokkle->Pins().size(), 1u);
     EXPECT_EQ(PinAtTopCentreOf(withButton), nullptr);
@@ -239,7 +235,7 @@ TEST_F(Hotkey, SwitchedOffInTheSettingsThereIsNoneAndTheVersionBoxSaysSo) {
 TEST_F(Hotkey, ASettingThatCannotBeReadLeavesDokkleWorkingAndTheVersionBoxSaysWhy) {
     UseSetting(L"Ctrl+Banana");
     HWND mainPin = StartWithMainPin();
-    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(targets[0]->Window()); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(targets[0]->Window()); }));
     EXPECT_NE(VersionBoxText(mainPin).find(
                   L"ホットキーの設定「Ctrl+Banana」は読めないため、ホットキーは使えません。"),
               std::wstring::npos);
@@ -263,7 +259,7 @@ TEST_F(Hotkey, ACombinationHeldByAnotherProgramLeavesDokkleWorkingAndTheVersionB
     LocalWindow holder({.title = L"Holder", .bounds = {0, 500, 200, 600}});
     ASSERT_TRUE(RegisterHotKey(holder.Handle(), 1, MOD_CONTROL | MOD_ALT, 'P'));
     HWND mainPin = StartWithMainPin();
-    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(targets[0]->Window()); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(targets[0]->Window()); }));
     EXPECT_NE(VersionBoxText(mainPin).find(
                   L"ホットキー「Ctrl+Alt+P」は他のプログラムが使っているため、ホットキーは使えません。"),
               std::wstring::npos);

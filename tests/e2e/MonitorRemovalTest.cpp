@@ -44,8 +44,8 @@ TEST_F(MultiMonitorRemoval, PinsKeepTheirTargetsAndTheCarriedPinItsCursorWhenThe
 
     ASSERT_TRUE(UnplugLeftMonitor());
     // The cursor is put back on the primary; the carried pin hangs on it there.
-    EXPECT_TRUE(WaitUntil([&] { return OnAMonitor(CursorPosition()); }, 2000)) << CursorPosition().x;
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(carried, CursorPosition()); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return OnAMonitor(CursorPosition()); })) << CursorPosition().x;
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(carried, CursorPosition()); }));
     // The pins stay with their targets wherever the system leaves them, for tick after tick.
     PumpMessagesFor(500);
     EXPECT_TRUE(Same(PlaceOn(leftPin, left.Window()), leftPlace));
@@ -54,21 +54,21 @@ TEST_F(MultiMonitorRemoval, PinsKeepTheirTargetsAndTheCarriedPinItsCursorWhenThe
     // monitor: its pin comes along, to the pixel, and stands on a monitor again.
     SetWindowPos(left.Window(), nullptr, 1100, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const POINT movedTip{leftTip.x + 2200, leftTip.y};
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(leftPin, movedTip); }, 1000))
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(leftPin, movedTip); }))
         << "pin at " << Describe(RectOf(leftPin)) << ", target at " << Describe(RectOf(left.Window()));
     EXPECT_TRUE(OnAMonitor(movedTip));
     const POINT cursorNow{1500, 1000};
     MoveMouseTo(cursorNow);
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(carried, cursorNow); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(carried, cursorNow); }));
 
     // Plugged in again: no pricked pin moves; the carried one stays on the cursor, wherever that goes.
     ASSERT_TRUE(PlugInLeftMonitor());
     PumpMessagesFor(500);
     EXPECT_TRUE(PinHangsAt(leftPin, movedTip)) << "pin at " << Describe(RectOf(leftPin));
     EXPECT_TRUE(PinHangsAt(primaryPin, primaryTip)) << "pin at " << Describe(RectOf(primaryPin));
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(carried, CursorPosition()); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(carried, CursorPosition()); }));
     MoveMouseTo(POINT{-700, 1000});
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(carried, POINT{-700, 1000}); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(carried, POINT{-700, 1000}); }));
 }
 
 TEST_F(MultiMonitorRemoval, APinLeftWithItsTargetOffEveryMonitorFollowsItBackWhenTheMonitorReturns) {
@@ -82,7 +82,7 @@ TEST_F(MultiMonitorRemoval, APinLeftWithItsTargetOffEveryMonitorFollowsItBackWhe
     PumpMessagesFor(500);
     // Moved while its monitor is away, as a program may move its own window.
     SetWindowPos(target.Window(), nullptr, -1000, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{tip.x + 100, tip.y + 100}); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{tip.x + 100, tip.y + 100}); }));
     ASSERT_TRUE(PlugInLeftMonitor());
     PumpMessagesFor(500);
     EXPECT_TRUE(PinHangsAt(pin, POINT{tip.x + 100, tip.y + 100})) << "pin at " << Describe(RectOf(pin));

@@ -102,7 +102,7 @@ TEST_F(MultiMonitorMap, AWindowOnEitherMonitorIsDrawnInsideTheBoxOverTheMonitors
     RightClickAt(view.ScreenPointOfMapPixel(Point{236, 89}));
     EXPECT_TRUE(Selects(view, target.Window()));
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(view.Handle()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(view.Handle()); }));
 }
 
 TEST_F(MultiMonitorPins, APinCarriedOntoTheLeftMonitorPricksAWindowThereAndFollowsItToThePrimaryAndBack) {
@@ -114,13 +114,13 @@ TEST_F(MultiMonitorPins, APinCarriedOntoTheLeftMonitorPricksAWindowThereAndFollo
     ASSERT_NE(pin, nullptr);
     for (const POINT point : {POINT{100, 650}, POINT{-5, 650}, POINT{-640, 300}, POINT{-1270, 1190}}) {
         MoveMouseTo(point);
-        EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, point); }, 1000)) << point.x << ", " << point.y;
+        EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, point); })) << point.x << ", " << point.y;
     }
 
     const POINT tip = target.FreePoint();
     ASSERT_LT(tip.x, 0);
     MoveMouseTo(tip);
-    ASSERT_TRUE(WaitUntil([&] { return PinHangsAt(pin, tip); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return PinHangsAt(pin, tip); }));
     LeftClickAt(tip);
     ASSERT_TRUE(WaitUntil([&] { return StuckInto(pin, target.Window()); }));
     EXPECT_TRUE(StaysAt(pin, tip));
@@ -130,7 +130,7 @@ TEST_F(MultiMonitorPins, APinCarriedOntoTheLeftMonitorPricksAWindowThereAndFollo
         SetWindowPos(target.Window(), nullptr, -1100 + shift.x, 400 + shift.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         const POINT moved{tip.x + shift.x, tip.y + shift.y};
-        EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, moved); }, 1000))
+        EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, moved); }))
             << "target moved by " << shift.x << ", " << shift.y << "; pin corner at " << PinOrigin(pin).x
             << ", " << PinOrigin(pin).y;
     }
@@ -164,26 +164,24 @@ TEST_F(MultiMonitorPins, StickByHandleAndTheHotkeyPinWindowsOfTheLeftMonitorAtTh
     ASSERT_TRUE(
         WaitUntil([&] { return LOWORD(SendMessageW(view.Handle(), DM_GETDEFID, 0, 0)) == Layout::cmdOK; }));
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(view.Handle()); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(view.Handle()); }));
     // The tip 20 pixels below the top edge at the horizontal centre: (-1200 + -700) / 2 = -950, 800 + 20.
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{-950, 820}); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{-950, 820}); }));
     EXPECT_TRUE(StaysAt(pin, POINT{-950, 820}));
     EXPECT_TRUE(IsTopmost(summary.Handle()));
 
     LeftClickAt(awayTarget.FreePoint());
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == awayTarget.Window(); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == awayTarget.Window(); }));
     PressKeys(CtrlAltP);
     ASSERT_TRUE(dokkle->WaitForPinCount(2));
     // (-1100 + -500) / 2 = -800, 250 + 20
     HWND hotkeyPin = nullptr;
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            for (HWND candidate : dokkle->Pins()) {
-                if (PinHangsAt(candidate, POINT{-800, 270})) hotkeyPin = candidate;
-            }
-            return hotkeyPin != nullptr;
-        },
-        2000));
+    EXPECT_TRUE(WaitUntil([&] {
+        for (HWND candidate : dokkle->Pins()) {
+            if (PinHangsAt(candidate, POINT{-800, 270})) hotkeyPin = candidate;
+        }
+        return hotkeyPin != nullptr;
+    }));
     EXPECT_TRUE(hotkeyPin && StaysAt(hotkeyPin, POINT{-800, 270}));
     EXPECT_TRUE(IsTopmost(awayTarget.Window()));
 }
@@ -201,7 +199,7 @@ TEST_F(MultiMonitorDialogs, BothDialogsOpenCentredOnTheLeftMonitorWhenTheCursorI
     EXPECT_TRUE(IsCentredOnWorkAreaUnderCursor(view.Handle()));
     EXPECT_TRUE(IsInside(RectOf(view.Handle()), LeftMonitor)) << Describe(RectOf(view.Handle()));
     PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(view.Handle()); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(view.Handle()); }));
 
     ASSERT_TRUE(ChooseFromMenu(pin, {'I'}));
     HWND info = nullptr;

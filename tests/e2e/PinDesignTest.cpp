@@ -100,18 +100,18 @@ TEST_F(PinDesign, AChoiceRedrawsThatPinAloneAndIsRememberedForNewPins) {
     ASSERT_TRUE(WaitUntil([&] { return PinHangsAt(second, right.FreePoint()); }));
     LeftClickAt(right.FreePoint());
     ASSERT_TRUE(WaitUntil([&] { return StuckInto(second, right.Window()); }));
-    ASSERT_TRUE(WaitUntil([&] { return TintOf(first) == Tint::Red; }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return TintOf(first) == Tint::Red; }));
 
     ASSERT_TRUE(ChooseDesign(first, L"Sky Blue.bmp"));
     MoveMouseTo(POINT{980, 740});
-    EXPECT_TRUE(WaitUntil([&] { return TintOf(first) == Tint::Blue; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(first) == Tint::Blue; }));
     EXPECT_EQ(TintOf(second), Tint::Red);
     EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
 
     HWND third = NewPinAt(POINT{700, 650});
     ASSERT_NE(third, nullptr);
     MoveMouseTo(POINT{700, 650});
-    EXPECT_TRUE(WaitUntil([&] { return TintOf(third) == Tint::Blue; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(third) == Tint::Blue; }));
 }
 
 TEST_F(PinDesign, ANameBeyondTheAnsiCodePageListsAppliesAndIsRemembered) {
@@ -123,7 +123,7 @@ TEST_F(PinDesign, ANameBeyondTheAnsiCodePageListsAppliesAndIsRemembered) {
     HWND pin = PrickAt(target.FreePoint());
     ASSERT_TRUE(ChooseDesign(pin, name));
     MoveMouseTo(POINT{980, 740});
-    EXPECT_TRUE(WaitUntil([&] { return TintOf(pin) == Tint::Blue; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(pin) == Tint::Blue; }));
 
     wchar_t remembered[256] = {};
     GetPrivateProfileStringW(L"Design", L"FileName", L"", remembered, 256, (folder + L"Dokkle.ini").c_str());
@@ -139,15 +139,13 @@ TEST_F(PinDesign, ADesignDeletedAfterTheMenuOpenedCanStillBeChosenAndShowsTheBui
     PressKey('D');
     for (size_t i = 0; i < position; ++i) PressKey(VK_DOWN);
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }));
 
     // The built-in design's cell is 20 x 30.
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            const RECT bounds = RectOf(pin);
-            return bounds.right - bounds.left == 20 && bounds.bottom - bounds.top == 30;
-        },
-        1000));
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT bounds = RectOf(pin);
+        return bounds.right - bounds.left == 20 && bounds.bottom - bounds.top == 30;
+    }));
     EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
 }
 
@@ -180,7 +178,7 @@ TEST_F(PinDesign, ASettingsFileTooLargeToReadIsLeftAsItWasWhenANameBeyondTheAnsi
     HWND pin = PrickAt(target.FreePoint());
     ASSERT_TRUE(ChooseDesign(pin, name));
     MoveMouseTo(POINT{980, 740});
-    EXPECT_TRUE(WaitUntil([&] { return TintOf(pin) == Tint::Blue; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return TintOf(pin) == Tint::Blue; }));
     dokkle->FollowCalls();  // once the pin answers, its handling of the choice, the write included, is over
     EXPECT_TRUE(dokkle->IsRunning());
     const std::string after = FileText(folder + L"Dokkle.ini");
@@ -198,20 +196,18 @@ TEST_F(PinDesign, ANameWithALeadingSpaceIsRememberedExactlyAndNewPinsShowThatDes
     TargetProcess target;
     HWND first = PrickAt(target.FreePoint());
     ASSERT_TRUE(ChooseDesign(first, name));
-    EXPECT_TRUE(WaitUntil([&] { return RememberedDesign() == name; }, 2000))
+    EXPECT_TRUE(WaitUntil([&] { return RememberedDesign() == name; }))
         << "remembered [" << RememberedDesign() << "]";
 
     const RECT chosen = RectOf(first);
     ASSERT_NE(chosen.right - chosen.left, 20) << "the built-in look is 20 x 30";
     HWND second = NewPinAt(POINT{700, 650});
     ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            const RECT bounds = RectOf(second);
-            return bounds.right - bounds.left == chosen.right - chosen.left &&
-                   bounds.bottom - bounds.top == chosen.bottom - chosen.top;
-        },
-        2000));
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT bounds = RectOf(second);
+        return bounds.right - bounds.left == chosen.right - chosen.left &&
+               bounds.bottom - bounds.top == chosen.bottom - chosen.top;
+    }));
 }
 
 TEST_F(PinDesign, ADesignWhoseConfigurationPathIsBeyondMaxPathIsNotOffered) {
@@ -231,14 +227,14 @@ TEST_F(PinDesign, ADesignWhoseConfigurationPathIsBeyondMaxPathIsNotOffered) {
     PressKey(VK_RETURN);  // on the first entry, "(なし)", which cannot be chosen
     PressKey(VK_ESCAPE);
     PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenuWindow() == nullptr; }));
     dokkle->FollowCalls();  // once the pin answers, whatever the keys chose is over
     EXPECT_EQ(GetFileAttributesW((folder + L"Dokkle.ini").c_str()), INVALID_FILE_ATTRIBUTES);
 
     // The same keys choose a design that is offered.
     CopyFileW(shipped.c_str(), (designs + L"Sky Blue.bmp").c_str(), FALSE);
     ASSERT_TRUE(ChooseFromMenu(pin, {'D', VK_RETURN}));
-    EXPECT_TRUE(WaitUntil([&] { return RememberedDesign() == L"Sky Blue.bmp"; }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return RememberedDesign() == L"Sky Blue.bmp"; }));
 }
 
 }  // namespace

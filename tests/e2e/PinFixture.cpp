@@ -121,14 +121,15 @@ void PinTest::ActivateOverItsPins(HWND target) {
 }
 
 bool PinTest::ShowPinOverTarget(HWND pin, HWND target) {
-    if (WaitUntil([&] { return KnobOnScreen(pin); }, 1000)) return true;
+    const auto shown = [&] { return IsAbove(pin, target) && KnobOnScreen(pin); };
+    if (WaitUntil(shown, 1000)) return true;
     // The X server, which no window manager orders here, can go on showing the target over the pin after
     // Wine has put the pin on top, and Wine restacks a window on the screen only when its place in the
     // order changes: the target is laid over its pin and activated, as a click on it would, and the
     // follow timer lays the pin over its active target again, on the screen too.
     std::cout << "[ RECOVER  ] the screen showed the target over its pin; activating the target" << std::endl;
     ActivateOverItsPins(target);
-    return WaitUntil([&] { return IsAbove(pin, target) && KnobOnScreen(pin); }, 2000);
+    return WaitUntil(shown);
 }
 
 bool PinTest::PullOutAndCarryTo(HWND pin, HWND target, POINT point) {

@@ -24,7 +24,7 @@ TEST_F(PinLifetime, ARepickAfterTheChildOptionChangesTouchesNoOtherWindowOnceThe
     TargetProcess corner(cornerOptions);
     TargetProcess target(ClosingTarget());
     HWND pin = PrickAt(target.FreePoint());
-    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }));
 
     ASSERT_TRUE(OpenMenuOf(pin));
     PressKey('C');
@@ -45,7 +45,7 @@ TEST_F(PinLifetime, APullThatClosesThePinLeavesTheCursorShown) {
     HWND pin = LaunchAnotherPinAt(closing.FreePoint());
     ASSERT_NE(pin, nullptr);
     LeftClickAt(closing.FreePoint());
-    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(closing.Window()) && CursorShowing(); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(closing.Window()) && CursorShowing(); }));
 
     const POINT knob = KnobOf(pin);
     MoveMouseTo(knob);
@@ -56,7 +56,7 @@ TEST_F(PinLifetime, APullThatClosesThePinLeavesTheCursorShown) {
     ASSERT_TRUE(closed);
     // The cursor shown is that of the foreground thread: make it Dokkle's by clicking its other pin.
     LeftClickAt(KnobOf(stays));
-    EXPECT_TRUE(WaitUntil([&] { return CursorShowing(); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return CursorShowing(); }));
     EXPECT_TRUE(dokkle->IsRunning());
     EXPECT_FALSE(IsTopmost(closing.Window()));
 }
@@ -64,7 +64,7 @@ TEST_F(PinLifetime, APullThatClosesThePinLeavesTheCursorShown) {
 TEST_F(PinLifetime, TheVersionCommandOfAPinClosedMeanwhileLeavesItsTargetNotTopmost) {
     TargetProcess target(ClosingTarget());
     HWND pin = PrickAt(target.FreePoint());
-    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(target.Window()); }));
 
     ASSERT_TRUE(OpenMenuOf(pin));
     PressKey('V');

@@ -20,13 +20,13 @@ TEST_F(PinZOrder, AFixPuttingBackAnInactiveTargetLeavesThePinAboveIt) {
     ASSERT_TRUE(ChooseFromMenu(pin, {'P'}));
     const RECT remembered = RectOf(target.Window());
     LeftClickAt(other.FreePoint());
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.Window(); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.Window(); }));
     ASSERT_TRUE(IsAbove(pin, target.Window()));
 
     SetWindowPos(target.Window(), nullptr, remembered.left + 70, remembered.top + 40, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_TRUE(WaitUntil([&] { return RectOf(target.Window()).left == remembered.left; }, 1000));
-    EXPECT_TRUE(WaitUntil([&] { return IsAbove(pin, target.Window()); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return RectOf(target.Window()).left == remembered.left; }));
+    EXPECT_TRUE(WaitUntil([&] { return IsAbove(pin, target.Window()); }));
     EXPECT_EQ(GetForegroundWindow(), other.Window());
 }
 
@@ -50,18 +50,18 @@ TEST_F(PinZOrder, TheWindowStaysTopmostUntilItsLastPinIsPulledOutOrClosed) {
     // The first is pulled out and stuck into the other window.
     EXPECT_TRUE(PullOutAndCarryTo(first, target.Window(), other.FreePoint()));
     LeftRelease();
-    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(other.Window()); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(other.Window()); }));
     EXPECT_TRUE(IsTopmost(target.Window()));
 
     // Its unload step has run once its window is gone.
     ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(second); }));
     LeftDoubleClickAt(KnobOf(second));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(second); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(second); }));
     EXPECT_TRUE(IsTopmost(target.Window()));
 
     ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(third); }));
     LeftDoubleClickAt(KnobOf(third));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(third); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(third); }));
     EXPECT_FALSE(IsTopmost(target.Window()));
     EXPECT_TRUE(IsTopmost(other.Window()));
 }
@@ -75,15 +75,14 @@ TEST_F(PinZOrder, APinInAChildWindowDoesNotKeepItsFramedWindowOnTop) {
     HWND inButton = LaunchAnotherPinAt(target.ButtonCentre());
     ASSERT_NE(inButton, nullptr);
     LeftClickAt(target.ButtonCentre(), {VK_SHIFT});
-    ASSERT_TRUE(WaitUntil([&] { return CursorShowing() && !IsTopmost(target.Button()); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return CursorShowing() && !IsTopmost(target.Button()); }));
     ASSERT_TRUE(IsTopmost(target.Window()));
 
     // The window's only pin closes: nothing keeps the window on top any more.
-    ASSERT_TRUE(WaitUntil([&] { return IsAbove(framed, target.Window()); }));
-    ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(framed); }));
+    ASSERT_TRUE(ShowPinOverTarget(framed, target.Window()));
     LeftDoubleClickAt(KnobOf(framed));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(framed); }, 2000));
-    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.Window()); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(framed); }));
+    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.Window()); }));
     EXPECT_TRUE(IsWindow(inButton));
 }
 

@@ -101,7 +101,7 @@ TEST_F(SelectWindow, TypingAndEnterWalkTheMatchingLinesAndWrapAround) {
     LocalWindow memo({.title = L"Memo", .bounds = {60, 100, 360, 300}});
     // Pricked, Memo becomes topmost above the other two: three lines in a row.
     HWND pin = PrickAt(memo.Centre());
-    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(memo.Handle()); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return IsTopmost(memo.Handle()); }));
     const SelectDialogView view = OpenDialogOf(pin);
     ASSERT_NE(view.Handle(), nullptr);
     const std::vector<std::wstring> lines = view.Lines();
@@ -112,7 +112,7 @@ TEST_F(SelectWindow, TypingAndEnterWalkTheMatchingLinesAndWrapAround) {
 
     // Memo holds an M, so typing one keeps it; Enter searches on while the keyword box has the focus.
     Type("m");
-    ASSERT_TRUE(WaitUntil([&] { return view.ControlText(Layout::txtKeyword) == L"m"; }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return view.ControlText(Layout::txtKeyword) == L"m"; }));
     EXPECT_EQ(view.SelectedLine(), memoLine);
     PressKey(VK_RETURN);
     EXPECT_TRUE(Selects(view, summary.Handle()));
@@ -129,7 +129,7 @@ TEST_F(SelectWindow, TypingAndEnterWalkTheMatchingLinesAndWrapAround) {
             expected = (expected + 1) % lines.size();
         } while (!holdsM(lines[expected]));
         PressKey(VK_RETURN);
-        ASSERT_TRUE(WaitUntil([&] { return view.SelectedLine() == expected; }, 1000)) << "line " << expected;
+        ASSERT_TRUE(WaitUntil([&] { return view.SelectedLine() == expected; })) << "line " << expected;
     }
     EXPECT_EQ(view.SelectedLine(), memoLine);
     PressKey(VK_ESCAPE);
@@ -145,7 +145,7 @@ TEST_F(SelectWindow, AJapaneseKeywordFindsTheWindowWhoseTitleHoldsIt) {
     ASSERT_NE(view.Handle(), nullptr);
     ASSERT_TRUE(Selects(view, memo.Handle()));
     TypeText(L"予定");
-    EXPECT_TRUE(WaitUntil([&] { return view.ControlText(Layout::txtKeyword) == L"予定"; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return view.ControlText(Layout::txtKeyword) == L"予定"; }));
     EXPECT_TRUE(Selects(view, schedule.Handle()));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(Closes(view));
@@ -272,10 +272,10 @@ TEST_F(SelectWindow, OkWithAnotherWindowSticksThePinAtItsTopCentreAndRemembersTh
     ASSERT_TRUE(Closes(view));
 
     // The tip 20 pixels below the top edge at the horizontal centre: (620 + 900) / 2 = 760, 90 + 20.
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{760, 110}); }, 1000));
-    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(summary.Handle()) && !IsTopmost(target.Window()); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{760, 110}); }));
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(summary.Handle()) && !IsTopmost(target.Window()); }));
     EXPECT_EQ(GetForegroundWindow(), summary.Handle());
-    EXPECT_TRUE(WaitUntil([&] { return InZOrder({pin, summary.Handle()}).front() == pin; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return InZOrder({pin, summary.Handle()}).front() == pin; }));
 
     // A few ticks on, neither has moved; the new target, dragged away, snaps back to its own place.
     PumpMessagesFor(300);
@@ -284,7 +284,7 @@ TEST_F(SelectWindow, OkWithAnotherWindowSticksThePinAtItsTopCentreAndRemembersTh
     SetWindowPos(summary.Handle(), nullptr, 580, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(WaitUntil(
         [&] { return RectOf(summary.Handle()).left == 620 && RectOf(summary.Handle()).top == 90; }));
-    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{760, 110}); }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return PinHangsAt(pin, POINT{760, 110}); }));
 }
 
 enum class Closing { CancelButton, Escape, CloseBox, UnchangedOk };
@@ -338,7 +338,7 @@ TEST_F(SelectWindow, APinWhoseTargetGoesWhileTheDialogIsOpenClosesAndTheProgramE
     const SelectDialogView view = OpenDialogOf(pin);
     ASSERT_NE(view.Handle(), nullptr);
     memo.Destroy();
-    ASSERT_TRUE(WaitUntil([&] { return dokkle->Pins().empty(); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return dokkle->Pins().empty(); }));
 
     // The dialog still works; its choice finds no pin to stick.
     Type("summary");

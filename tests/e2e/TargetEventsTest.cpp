@@ -25,7 +25,7 @@ class TargetEvents : public PinTest {
     // Makes another window the active one, so that the target's pin moves only when its target does.
     static void ActivateElsewhere(const TargetProcess& other) {
         SetForegroundWindow(other.Window());
-        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.Window(); }, 2000));
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.Window(); }));
     }
 
     static void MoveBy(HWND window, int dx, int dy) {
@@ -48,13 +48,11 @@ TEST_F(TargetEvents, MovesThatTheTargetReportsAreFollowedOnTheirEvents) {
         const int dx = (move % 2 ? -1 : 1) * (20 + 3 * move);
         const POINT expected{PinOrigin(pin).x + dx, PinOrigin(pin).y + 5};
         MoveBy(target.Window(), dx, 5);
-        ASSERT_TRUE(WaitUntil(
-            [&] {
-                const POINT origin = PinOrigin(pin);
-                return origin.x == expected.x && origin.y == expected.y;
-            },
-            2000))
-            << "move " << move;
+        ASSERT_TRUE(WaitUntil([&] {
+            const POINT origin = PinOrigin(pin);
+            return origin.x == expected.x && origin.y == expected.y;
+        })) << "move "
+            << move;
     }
     // The target is inactive, so a pin's call is made only to move it: by the event, or by a tick that
     // fell into the few milliseconds between a move and its event, which a tick every 100 ms seldom does.
@@ -76,11 +74,11 @@ TEST_F(TargetEvents, AnActivatedTargetHasItsPinRaisedOnItsEvent) {
         // The activated window rises to the top of its band, over the pin, and then reports it. The
         // event raises the pin while its target is active, even when a tick has just done so.
         SetForegroundWindow(target.Window());
-        ASSERT_TRUE(WaitUntil([&] { return CountOf(Count::WindowPosCalls) > before; }, 2000))
+        ASSERT_TRUE(WaitUntil([&] { return CountOf(Count::WindowPosCalls) > before; }))
             << "activation " << activation;
         // Under load Wine may pass the activation to and fro a few times, each rise reported in turn.
         EXPECT_TRUE(WaitUntil(
-            [&] { return GetForegroundWindow() == target.Window() && IsAbove(pin, target.Window()); }, 2000));
+            [&] { return GetForegroundWindow() == target.Window() && IsAbove(pin, target.Window()); }));
     }
 }
 
@@ -101,7 +99,7 @@ TEST_F(TargetEvents, ADestroyedTargetClosesItsPinsOnItsEventAndTheLastTakesTheHo
     const unsigned before = CountOf(Count::PinsClosed);
 
     PostMessageW(target.Window(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(first) && !IsWindow(second); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(first) && !IsWindow(second); }));
     // Both close inside the one event's handling, the second releasing the hook the event came through.
     // A tick may close one of them first only if it falls between the window's end and its event.
     EXPECT_GE(CountOf(Count::PinsClosed) - before, 1u);
@@ -120,13 +118,13 @@ TEST_F(TargetEvents, EventsOfTheProgramsOtherWindowsMoveNothing) {
     ActivateElsewhere(other);
     const unsigned activated = CountOf(Count::WindowPosCalls);
     SetForegroundWindow(target.Window());
-    ASSERT_TRUE(WaitUntil([&] { return CountOf(Count::WindowPosCalls) > activated; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return CountOf(Count::WindowPosCalls) > activated; }));
     const POINT origin = PinOrigin(pin);
     const unsigned received = CountOf(Count::EventsReceived);
     const unsigned calls = CountOf(Count::WindowPosCalls);
 
     // The hook is the program's, so its other window's events do arrive.
-    ASSERT_TRUE(WaitUntil([&] { return CountOf(Count::EventsReceived) - received >= 200; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return CountOf(Count::EventsReceived) - received >= 200; }));
     PumpMessagesFor(300);  // a fixed wait: more of them, at which nothing may happen
     EXPECT_EQ(CountOf(Count::WindowPosCalls), calls);
     EXPECT_EQ(PinOrigin(pin).x, origin.x);
@@ -144,12 +142,10 @@ TEST_F(TargetEvents, ATargetThatReportsNothingIsFollowedByTheTick) {
 
     const POINT expected{PinOrigin(pin).x + 60, PinOrigin(pin).y + 30};
     MoveBy(target.Window(), 60, 30);
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            const POINT origin = PinOrigin(pin);
-            return origin.x == expected.x && origin.y == expected.y;
-        },
-        1000));
+    EXPECT_TRUE(WaitUntil([&] {
+        const POINT origin = PinOrigin(pin);
+        return origin.x == expected.x && origin.y == expected.y;
+    }));
     EXPECT_EQ(CountOf(Count::EventsReceived), received);
     EXPECT_EQ(CountOf(Count::WindowPosCalls), 0u);
 }
@@ -173,12 +169,12 @@ TEST_F(TargetEvents, AProgramsHookGoesWithItsLastPinHoweverItGoes) {
     // Closed: another pin still holds the first program's hook.
     ASSERT_TRUE(WaitUntil([&] { return KnobOnScreen(closing); }));
     LeftDoubleClickAt(KnobOf(closing));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(closing); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(closing); }));
     EXPECT_EQ(CountOf(Count::HookedProcesses), 2u);
 
     // Pulled out and stuck into the second program: the first program's hook goes with it.
     EXPECT_TRUE(PullOutAndCarryTo(moving, first.Window(), POINT{640, 340}));
-    EXPECT_TRUE(WaitUntil([&] { return CountOf(Count::HookedProcesses) == 1u; }, 2000)) << "while carried";
+    EXPECT_TRUE(WaitUntil([&] { return CountOf(Count::HookedProcesses) == 1u; })) << "while carried";
     LeftRelease();
     ASSERT_TRUE(WaitUntil([&] { return StuckInto(moving, second.Window()); }));
     EXPECT_EQ(CountOf(Count::HookedProcesses), 1u);
@@ -186,7 +182,7 @@ TEST_F(TargetEvents, AProgramsHookGoesWithItsLastPinHoweverItGoes) {
     // A carried pin keeps Dokkle running while the second program's window goes with its pins.
     ASSERT_NE(LaunchAnotherPinAt(POINT{300, 600}), nullptr);
     second.Kill();
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(moving) && !IsWindow(staying); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(moving) && !IsWindow(staying); }));
     EXPECT_EQ(CountOf(Count::HookedProcesses), 0u);
 }
 

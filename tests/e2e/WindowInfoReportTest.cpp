@@ -253,7 +253,7 @@ TEST_F(WindowInfoReport, FocusStartsOnTheFirstOperationAndTabFollowsTheDesign) {
     };
     for (const std::wstring& next : order) {
         PressKey(VK_TAB);
-        ASSERT_TRUE(WaitUntil([&] { return FocusedControlAsSeen(dialog) == next; }, 1000))
+        ASSERT_TRUE(WaitUntil([&] { return FocusedControlAsSeen(dialog) == next; }))
             << "after Tab: " << testing::PrintToString(FocusedControlAsSeen(dialog)) << ", expected "
             << testing::PrintToString(next);
         // The default button follows the text boxes, whose whole text is then selected; elsewhere, away
@@ -277,14 +277,14 @@ TEST_F(WindowInfoReport, ClickingIntoABoxSelectsItsWholeTextAndEnterThenUsesItsB
     const InfoDialog dialog = OpenInfoAt(target.FreePoint());
     ASSERT_TRUE(dialog);
     dialog.Click(txtWidth);
-    ASSERT_TRUE(WaitUntil([&] { return dialog.Focus() == txtWidth; }, 1000));
-    EXPECT_TRUE(WaitUntil(
-        [&] { return SendMessageW(dialog.Control(txtWidth), EM_GETSEL, 0, 0) == MAKELONG(0, 3); }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return dialog.Focus() == txtWidth; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return SendMessageW(dialog.Control(txtWidth), EM_GETSEL, 0, 0) == MAKELONG(0, 3); }));
     EXPECT_EQ(dialog.DefaultButton(), cmdResize);
     dialog.Click(txtWindowTitle);
-    EXPECT_TRUE(WaitUntil([&] { return dialog.DefaultButton() == cmdChangeTitle; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return dialog.DefaultButton() == cmdChangeTitle; }));
     dialog.Click(cmdRedraw);
-    EXPECT_TRUE(WaitUntil([&] { return dialog.DefaultButton() == cmdClose; }, 1000));
+    EXPECT_TRUE(WaitUntil([&] { return dialog.DefaultButton() == cmdClose; }));
 }
 
 // A 32-bit program cannot read a 64-bit process's module list; a 64-bit program reads a 32-bit one's.
