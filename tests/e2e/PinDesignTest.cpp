@@ -105,6 +105,8 @@ TEST_F(PinDesign, AChoiceRedrawsThatPinAloneAndIsRememberedForNewPins) {
     ASSERT_TRUE(ChooseDesign(first, L"Sky Blue.bmp"));
     MoveMouseTo(POINT{980, 740});
     EXPECT_TRUE(WaitUntil([&] { return TintOf(first) == Tint::Blue; }));
+    // The other pin keeps its red: looked at once the screen shows it over its window again.
+    EXPECT_TRUE(ShowPinOverTarget(second, right.Window()));
     EXPECT_EQ(TintOf(second), Tint::Red);
     EXPECT_EQ(FileText(folder + L"Dokkle.ini"), "[Design]\r\nFileName=Sky Blue.bmp\r\n");
 
