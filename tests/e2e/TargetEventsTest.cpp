@@ -76,15 +76,13 @@ TEST_F(TargetEvents, AnActivatedTargetHasItsPinRaisedOnItsEvent) {
         // Under load Wine can pass the activation to and fro a few times, each rise reported in turn, and
         // hand it back to the window that had it: an activation that did not stay is asked for once more,
         // as a user would click again.
+        const auto raised = [&] { return CountOf(Count::WindowPosCalls) > before; };
+        const auto activeUnderItsPin = [&] {
+            return GetForegroundWindow() == target.Window() && IsAbove(pin, target.Window());
+        };
         for (int attempt = 0;; ++attempt) {
             SetForegroundWindow(target.Window());
-            const bool raised = WaitUntil([&] { return CountOf(Count::WindowPosCalls) > before; }, 2000);
-            if (raised &&
-                WaitUntil(
-                    [&] { return GetForegroundWindow() == target.Window() && IsAbove(pin, target.Window()); },
-                    2000)) {
-                break;
-            }
+            if (WaitUntil(raised, 2000) && WaitUntil(activeUnderItsPin, 2000)) break;
             ASSERT_NE(GetForegroundWindow(), target.Window())
                 << "activation " << activation << ": the active target's pin is not above it";
             ASSERT_TRUE(RetryOnce("the target did not stay active", attempt)) << "activation " << activation;
